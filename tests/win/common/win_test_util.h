@@ -1,0 +1,39 @@
+// Helpers for tests that run under Wine: pumping messages until a condition
+// holds, reading pixels back and saving them as PNG for review.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace wintest {
+
+// Dispatches this thread's messages until pred() holds or timeoutMs passes.
+bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs = 5000);
+
+// Dispatches whatever is queued now.
+void PumpPending();
+
+// Top-to-bottom 32-bit BGRA pixels of a window's client area.
+struct Pixels {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> data;  // 0x00RRGGBB
+  uint32_t At(int x, int y) const { return data[static_cast<size_t>(y) * width + x]; }
+};
+Pixels CaptureClient(HWND window);
+
+// Writes pixels as an uncompressed PNG; returns false when the file cannot be written.
+bool SavePng(const std::wstring& path, const Pixels& pixels);
+
+// SCREENSHOT_DIR + "\\" + name + ".png", and the capture of the window saved there.
+std::wstring ScreenshotPath(const std::wstring& name);
+bool SaveScreenshot(HWND window, const std::wstring& name);
+
+std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& text);
+
+}  // namespace wintest

@@ -1,0 +1,64 @@
+#pragma once
+// A read position in an in-memory copy of a script. The reader scans with
+// the rules of C formatted input (white space, %s, %i, %d), so a script is
+// read the same whether it comes from a file stream or from memory; the only
+// look-ahead is saving and restoring the position.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace morvid {
+
+// Words, names and texts longer than this fail the statement they are in
+// rather than being cut, so nothing is lost without the user seeing it.
+constexpr std::size_t kMaxTokenLength = 255;
+
+enum class ScanResult {
+  kFound,
+  kNone,     // nothing of the kind here (or the end of the text)
+  kTooLong,  // longer than kMaxTokenLength; the whole run was consumed
+};
+
+// White space of formatted input: blank, tab, LF, vertical tab, form feed, CR.
+inline bool IsScriptWhite(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+class ScriptCursor {
+ public:
+  explicit ScriptCursor(std::string_view text) : text_(text) {}
+
+  std::size_t Position() const { return pos_; }
+  void SetPosition(std::size_t pos) { pos_ = pos < text_.size() ? pos : text_.size(); }
+  bool AtEnd() const { return pos_ >= text_.size(); }
+  // The next character, or -1 at the end.
+  int Peek() const { return AtEnd() ? -1 : static_cast<unsigned char>(text_[pos_]); }
+  void Advance() { if (!AtEnd()) ++pos_; }
+  std::string_view Text() const { return text_; }
+
+  void SkipWhite();
+  // Skips the longest run of characters of `set`; returns how many.
+  std::size_t SkipRun(std::string_view set);
+
+  // %255s: white space skipped, then the longest run of non-white characters.
+  // kNone only at the end of the text.
+  ScanResult ReadWord(std::string& word);
+
+  // %i: white space skipped, optional sign, then 0x/0X hexadecimal, a leading
+  // 0 octal, otherwise decimal. The value wraps to 32 bits. "0x" without a hex
+  // digit reads as 0 with the "x" left unread, as strtol does. Without a digit
+  // the cursor stays where it was and the result is false.
+  bool ReadInteger(std::uint32_t& value);
+  // %d: as ReadInteger but always decimal ("0x10" reads as 0).
+  bool ReadDecimal(std::int32_t& value);
+
+  // The first word of the line that holds `pos`, and whether the last
+  // non-white character before that word is a comma (a continued list).
+  std::string_view FirstWordOfLine(std::size_t pos, bool* continuesList) const;
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+}  // namespace morvid

@@ -17,11 +17,9 @@ struct Row {
 const Row kRows[] = {
     {"static", 0x50000000, ControlKind::StaticText},
     {"static", 0x1, ControlKind::StaticText},
-    {"static", 0x2, ControlKind::StaticText},
     {"static", 0xB, ControlKind::StaticText},
     {"static", 0x0C | 0x1000, ControlKind::StaticText},
     {"static", 0x3, ControlKind::StaticPicture},
-    {"static", 0x9, ControlKind::StaticPicture},
     {"static", 0xE, ControlKind::StaticPicture},
     {"static", 0x12, ControlKind::StaticPicture},
     {"static", 0xD, ControlKind::StaticOwnerDraw},
@@ -34,13 +32,10 @@ const Row kRows[] = {
     {"button", 0x4, ControlKind::RadioButton},
     {"button", 0x9 | 0x20, ControlKind::RadioButton},
     {"button", 0x2, ControlKind::CheckBox},
-    {"button", 0x3, ControlKind::CheckBox},
-    {"button", 0x5, ControlKind::CheckBox},
     {"button", 0x6, ControlKind::CheckBox},
     {"button", 0x7, ControlKind::GroupBox},
     {"button", 0x8, ControlKind::Custom},
     {"button", 0xA, ControlKind::Custom},
-    {"button", 0xC, ControlKind::Custom},
     {"button", 0xF, ControlKind::Custom},
     {"edit", 0xFFFFFFFF, ControlKind::Edit},
     {"combobox", 0x3, ControlKind::ComboBox},
@@ -48,7 +43,6 @@ const Row kRows[] = {
     {"scrollbar", 0x1, ControlKind::VScrollBar},
     {"scrollbar", 0x9, ControlKind::VScrollBar},
     {"scrollbar", 0x0, ControlKind::HScrollBar},
-    {"scrollbar", 0x8, ControlKind::HScrollBar},
     {"msctls_updown32", 0x20, ControlKind::UpDown},
     {"msctls_progress32", 0, ControlKind::Progress},
     {"msctls_trackbar32", 0x8, ControlKind::Slider},
@@ -59,7 +53,6 @@ const Row kRows[] = {
     {"richedit20w", 0, ControlKind::Custom},
     {"", 0, ControlKind::Custom},
     {"statics", 0, ControlKind::Custom},
-    {"stati", 0, ControlKind::Custom},
 };
 
 std::u16string Wide(const char* text) {

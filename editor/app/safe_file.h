@@ -1,0 +1,28 @@
+// Writing a user's file without ever leaving it half written: the new
+// content goes to a temporary file beside it, which then replaces it in one
+// step.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Replaces the file `to` by the file `from` in one step. The Win32 layer
+// provides one with write-through; the portable one renames.
+class FileReplacer {
+ public:
+  virtual ~FileReplacer() = default;
+  virtual bool Replace(const std::string& from, const std::string& to) = 0;
+};
+
+// std::rename: atomic over an existing file on POSIX systems. On Windows it
+// refuses an existing target, which fails the save but loses nothing.
+FileReplacer& PortableFileReplacer();
+
+// The temporary file's name: beside the target, so the rename stays on one
+// volume.
+std::string SafeWriteTempPath(const std::string& path);
+
+// Writes the bytes to SafeWriteTempPath(path) and replaces `path` by it.
+// Returns 1; on any failure 0, with `path` untouched and the temporary file
+// removed.
+int WriteFileSafely(const std::string& path, std::string_view bytes, FileReplacer& replacer);

@@ -1,0 +1,177 @@
+#include "editor/app/script_passes.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "editor/app/safe_file.h"
+#include "editor/app/text_file.h"
+
+namespace {
+
+int WriteText(const std::string& path, const std::string& text) {
+  std::string bytes;
+  bytes.reserve(text.size() + text.size() / 16);
+  AppendCrLf(bytes, text);
+  return WriteBinaryFile(path, bytes);
+}
+
+// #ifdef with a name not defined, or #ifndef with one that is: the block was
+// not read on open.
+bool StartsSkippedBlock(const LineWords& words, const MacroDefined& defined) {
+  if (words.count < 2) return false;
+  if (words.first == "#ifdef") return !defined(std::string(words.second));
+  if (words.first == "#ifndef") return defined(std::string(words.second));
+  return false;
+}
+
+bool IsDialogKeyword(std::string_view word) { return word == "DIALOG" || word == "DIALOGEX"; }
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower;
+}
+
+}  // namespace
+
+int StripComments(const std::string& scriptPath, const std::string& outPath) {
+  std::string text;
+  if (!ReadTextFile(scriptPath, text)) return 0;
+  std::string out;
+  out.reserve(text.size());
+  bool inBlock = false;
+  bool inString = false;
+  LineCursor lines(text);
+  std::string_view line;
+  while (lines.Next(line)) {
+    size_t pos = 0;
+    while (pos < line.size()) {
+      if (inBlock) {
+        size_t close = line.find("*/", pos);
+        if (close == std::string_view::npos) break;  // the rest, line end included, is comment
+        pos = close + 2;
+        inBlock = false;
+      } else if (inString) {
+        size_t quote = line.find('"', pos);
+        size_t end = quote == std::string_view::npos ? line.size() : quote + 1;
+        out.append(line.substr(pos, end - pos));
+        pos = end;
+        inString = quote == std::string_view::npos;
+      } else {
+        size_t next = line.find_first_of("/\"", pos);
+        while (next != std::string_view::npos && line[next] == '/' &&
+               (next + 1 >= line.size() || (line[next + 1] != '/' && line[next + 1] != '*')))
+          next = line.find_first_of("/\"", next + 1);
+        if (next == std::string_view::npos) {
+          out.append(line.substr(pos));
+          pos = line.size();
+        } else if (line[next] == '"') {
+          out.append(line.substr(pos, next + 1 - pos));
+          pos = next + 1;
+          inString = true;
+        } else if (line[next + 1] == '/') {
+          out.append(line.substr(pos, next - pos));
+          out.push_back('\n');
+          pos = line.size();
+        } else {
+          out.append(line.substr(pos, next - pos));
+          pos = next + 2;
+          inBlock = true;
+        }
+      }
+    }
+  }
+  return WriteText(outPath, out);
+}
+
+int ResolveConditionals(const std::string& inPath, const std::string& outPath, const MacroDefined& defined) {
+  std::string text;
+  if (!ReadTextFile(inPath, text)) return 0;
+  std::string out;
+  out.reserve(text.size());
+  bool skipping = false;
+  LineCursor lines(text);
+  std::string_view line;
+  while (lines.Next(line)) {
+    LineWords words = FirstTwoWords(line);
+    if (skipping) {
+      if (words.count > 0 && words.first == "#endif") skipping = false;
+    } else if (StartsSkippedBlock(words, defined)) {
+      skipping = true;
+    } else {
+      out.append(line);
+    }
+  }
+  return WriteText(outPath, out);
+}
+
+int MergeDialogs(const std::string& scriptPath, const std::string& dialogsPath, const std::string& outPath,
+                 const MacroDefined& defined) {
+  std::string script;
+  std::string dialogs;
+  if (!ReadTextFile(scriptPath, script) || !ReadTextFile(dialogsPath, dialogs)) return 0;
+
+  enum class State { Normal, Verbatim, Dropping } state = State::Normal;
+  std::string out;
+  out.reserve(script.size() + dialogs.size() + 16);
+  bool lastWrittenEmpty = false;
+  auto write = [&](std::string_view line) {
+    out.append(line);
+    lastWrittenEmpty = line == "\n";
+  };
+
+  LineCursor lines(script);
+  std::string_view line;
+  while (lines.Next(line)) {
+    LineWords words = FirstTwoWords(line);
+    switch (state) {
+      case State::Verbatim:
+        write(line);
+        if (words.count > 0 && words.first == "#endif") state = State::Normal;
+        break;
+      case State::Dropping:
+        if (words.count > 0 && (words.first == "END" || words.first == "}")) state = State::Normal;
+        break;
+      case State::Normal:
+        if (words.count >= 2) {
+          if (StartsSkippedBlock(words, defined)) {
+            write(line);
+            state = State::Verbatim;
+          } else if (IsDialogKeyword(words.second)) {
+            state = State::Dropping;
+          } else if (!(words.first == "//" && words.second == "Dialogs")) {
+            write(line);
+          }
+        } else if (line != "\n" || !lastWrittenEmpty) {
+          write(line);
+        }
+        break;
+    }
+  }
+  // A last line without its line end would otherwise run into the mark.
+  if (!out.empty() && out.back() != '\n') out.push_back('\n');
+  out.append("// Dialogs\n");
+  out.append(dialogs);
+  return WriteText(outPath, out);
+}
+
+int WriteScript(const std::string& headerName, const std::string& mergedPath, const std::string& scriptPath,
+                FileReplacer& replacer) {
+  std::string merged;
+  if (!ReadTextFile(mergedPath, merged)) return 0;
+  const std::string header = Lower(headerName);
+  bool included = false;
+  LineCursor lines(merged);
+  std::string_view line;
+  while (!included && lines.Next(line)) {
+    LineWords words = FirstTwoWords(line);
+    if (words.count < 2) continue;
+    if (IsDialogKeyword(words.second)) break;
+    included = words.first == "#include" && Lower(words.second).find(header) != std::string::npos;
+  }
+  std::string bytes;
+  bytes.reserve(merged.size() + merged.size() / 16 + 64);
+  if (!included) AppendCrLf(bytes, "\n// Resource header\n#include \"" + headerName + "\"\n\n");
+  AppendCrLf(bytes, merged);
+  return WriteFileSafely(scriptPath, bytes, replacer);
+}

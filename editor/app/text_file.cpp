@@ -1,0 +1,82 @@
+#include "editor/app/text_file.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+}  // namespace
+
+int ReadBinaryFile(const std::string& path, std::string& bytes) {
+  bytes.clear();
+  FilePtr f(std::fopen(path.c_str(), "rb"));
+  if (!f) return 0;
+  char buffer[65536];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) bytes.append(buffer, n);
+  return std::ferror(f.get()) ? 0 : 1;
+}
+
+int ReadTextFile(const std::string& path, std::string& text) {
+  std::string bytes;
+  if (!ReadBinaryFile(path, bytes)) return 0;
+  text.clear();
+  text.reserve(bytes.size());
+  const size_t size = bytes.size();
+  for (size_t i = 0; i < size; ++i) {
+    if (bytes[i] == '\r' && i + 1 < size && bytes[i + 1] == '\n') continue;
+    text.push_back(bytes[i]);
+  }
+  return 1;
+}
+
+void AppendCrLf(std::string& out, std::string_view text) {
+  size_t start = 0;
+  for (size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', start)) {
+    out.append(text.data() + start, lf - start);
+    out.append("\r\n");
+    start = lf + 1;
+  }
+  out.append(text.data() + start, text.size() - start);
+}
+
+int WriteBinaryFile(const std::string& path, std::string_view bytes) {
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return 0;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  ok = std::fflush(f) == 0 && ok;
+  ok = std::fclose(f) == 0 && ok;
+  return ok ? 1 : 0;
+}
+
+bool LineCursor::Next(std::string_view& line) {
+  if (pos_ >= text_.size()) return false;
+  size_t lf = text_.find('\n', pos_);
+  size_t end = lf == std::string_view::npos ? text_.size() : lf + 1;
+  line = text_.substr(pos_, end - pos_);
+  pos_ = end;
+  return true;
+}
+
+LineWords FirstTwoWords(std::string_view line) {
+  LineWords words;
+  size_t i = 0;
+  const size_t n = line.size();
+  for (int w = 0; w < 2; ++w) {
+    while (i < n && IsSpace(line[i])) ++i;
+    if (i == n) break;
+    size_t start = i;
+    while (i < n && !IsSpace(line[i])) ++i;
+    (w == 0 ? words.first : words.second) = line.substr(start, i - start);
+    words.count = w + 1;
+  }
+  return words;
+}
+

@@ -1,0 +1,41 @@
+// Text files of the editor: 8-bit bytes with CR LF line ends on disk and LF
+// in memory, the same on every build.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+
+// Reads the whole file; each CR that stands before an LF is dropped. Returns
+// 1, or 0 when the file cannot be opened or read.
+int ReadTextFile(const std::string& path, std::string& text);
+
+// Appends text with every LF written as CR LF.
+void AppendCrLf(std::string& out, std::string_view text);
+
+// Reads a whole file as it is. Returns 1 or 0.
+int ReadBinaryFile(const std::string& path, std::string& bytes);
+
+// Creates or truncates the file and writes the bytes; 1 only when every byte
+// reached the file and it closed cleanly.
+int WriteBinaryFile(const std::string& path, std::string_view bytes);
+
+// Walks a text line by line; a line keeps its LF, the last one may lack it.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view text) : text_(text) {}
+  bool Next(std::string_view& line);
+
+ private:
+  std::string_view text_;
+  size_t pos_ = 0;
+};
+
+// The first words of a line as the C library's "%s" splits them.
+struct LineWords {
+  std::string_view first;
+  std::string_view second;
+  int count = 0;  // 0, 1 or 2 (2 means two or more)
+};
+LineWords FirstTwoWords(std::string_view line);
+

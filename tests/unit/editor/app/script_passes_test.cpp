@@ -1,0 +1,176 @@
+#include "editor/app/script_passes.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app_test_util.h"
+#include "editor/app/safe_file.h"
+
+using apptest::CrLf;
+using apptest::ReadBytes;
+using apptest::WriteBytes;
+
+namespace {
+
+MacroDefined Defined(std::set<std::string> names) {
+  return [names](const std::string& name) { return names.count(name) > 0; };
+}
+
+class ScriptPasses : public ::testing::Test {
+ protected:
+  apptest::TempDir dir;
+  std::string in = dir.File("in.rc");
+  std::string out = dir.File("out.tmp");
+  std::string dialogs = dir.File("dialogs.tmp");
+};
+
+TEST_F(ScriptPasses, StripCommentsKeepsQuotedTextAndJoinsAroundBlockComments) {
+  WriteBytes(in,
+             "IDD_A DIALOG 0,0,10,10 // the about box\r\n"
+             "CAPTION \"a // b /* c\"\r\n"
+             "STYLE WS_POPUP /* one\r\n"
+             "two */ | WS_CAPTION\r\n"
+             "LTEXT \"first\n"
+             "second // still text\" ,-1,1,1,1,1\n"
+             "/* a */ BEGIN /* b */ END //");
+  ASSERT_EQ(1, StripComments(in, out));
+  EXPECT_EQ(CrLf("IDD_A DIALOG 0,0,10,10 \n"
+                 "CAPTION \"a // b /* c\"\n"
+                 "STYLE WS_POPUP  | WS_CAPTION\n"
+                 "LTEXT \"first\n"
+                 "second // still text\" ,-1,1,1,1,1\n"
+                 " BEGIN  END \n"),
+            ReadBytes(out));
+}
+
+TEST_F(ScriptPasses, ResolveConditionalsDropsBlocksThatDoNotApply) {
+  WriteBytes(in,
+             "a\n"
+             "#ifdef APSTUDIO_INVOKED\n"
+             "IDD_HIDDEN DIALOG 0,0,1,1\n"
+             "#ifdef X\n"       // no nesting: the first #endif ends the block
+             "#endif\n"
+             "b\n"
+             "#ifndef MYFLAG\n"
+             "c\n"
+             "#else\n"
+             "d\n"
+             "#endif\n"
+             "#ifdef MYFLAG\n"
+             "e\n"
+             "#endif\n"
+             "#ifndef OTHER\n"
+             "f\n"
+             "#endif\n"
+             "#ifdef\n");
+  ASSERT_EQ(1, ResolveConditionals(in, out, Defined({"MYFLAG"})));
+  EXPECT_EQ(CrLf("a\nb\n#ifdef MYFLAG\ne\n#endif\n#ifndef OTHER\nf\n#endif\n#ifdef\n"), ReadBytes(out));
+}
+
+TEST_F(ScriptPasses, MergeMovesDialogsToTheEndAndKeepsEverythingElse) {
+  WriteBytes(in,
+             "#include \"Resource.h\"\r\n"
+             "\r\n"
+             "\r\n"
+             "IDD_A DIALOGEX 0,0,100,50 // old\r\n"
+             "STYLE WS_POPUP\r\n"
+             "BEGIN\r\n"
+             "   ICON 1,IDC_ICON,1,1,20,20\r\n"
+             "   LISTBOX IDC_L,1,1,9,9,LBS_EXTENDEDSEL\r\n"
+             "END\r\n"
+             "\r\n"
+             "\r\n"
+             "STRINGTABLE\r\n"
+             "{\r\n"
+             "  IDS_A \"x\" // kept\r\n"
+             "}\r\n"
+             "IDD_B DIALOG DISCARDABLE 0,0,1,1\r\n"
+             "{\r\n"
+             "}\r\n"
+             "   \r\n"
+             "#ifdef APSTUDIO_INVOKED\r\n"
+             "IDD_C DIALOG 0,0,1,1\r\n"
+             "\r\n"
+             "\r\n"
+             "#endif\r\n"
+             "// Dialogs\r\n"
+             "END");
+  WriteBytes(dialogs, "\nIDD_A DIALOGEX 0,0,100,50\r\nBEGIN\r\nEND\r\n");
+  ASSERT_EQ(1, MergeDialogs(in, dialogs, out, Defined({})));
+  EXPECT_EQ(CrLf("#include \"Resource.h\"\n"
+                 "\n"
+                 "STRINGTABLE\n"
+                 "{\n"
+                 "  IDS_A \"x\" // kept\n"
+                 "}\n"
+                 "   \n"
+                 "#ifdef APSTUDIO_INVOKED\n"
+                 "IDD_C DIALOG 0,0,1,1\n"
+                 "\n"
+                 "\n"
+                 "#endif\n"
+                 "END\n"
+                 "// Dialogs\n"
+                 "\n"
+                 "IDD_A DIALOGEX 0,0,100,50\n"
+                 "BEGIN\n"
+                 "END\n"),
+            ReadBytes(out));
+}
+
+TEST_F(ScriptPasses, MergeReadsABlockOfADefinedName) {
+  WriteBytes(in, "#ifdef MYFLAG\nIDD_A DIALOG 0,0,1,1\nBEGIN\nEND\n#endif\n");
+  WriteBytes(dialogs, "");
+  ASSERT_EQ(1, MergeDialogs(in, dialogs, out, Defined({"MYFLAG"})));
+  EXPECT_EQ(CrLf("#ifdef MYFLAG\n#endif\n// Dialogs\n"), ReadBytes(out));
+}
+
+TEST_F(ScriptPasses, PassesFailOnMissingFiles) {
+  const std::string missing = dir.File("missing.rc");
+  WriteBytes(in, "x\n");
+  EXPECT_EQ(0, StripComments(missing, out));
+  EXPECT_EQ(0, ResolveConditionals(missing, out, Defined({})));
+  EXPECT_EQ(0, MergeDialogs(missing, in, out, Defined({})));
+  EXPECT_EQ(0, MergeDialogs(in, missing, out, Defined({})));
+  EXPECT_EQ(0, StripComments(in, dir.File("no/such/folder/out.tmp")));
+  EXPECT_EQ(0, WriteScript("Resource.h", missing, in, PortableFileReplacer()));
+  EXPECT_EQ("x\n", ReadBytes(in));
+}
+
+TEST_F(ScriptPasses, WriteScriptPutsTheHeaderIncludeFirstOnlyWhenMissing) {
+  const std::string script = dir.File("s.rc");
+  WriteBytes(out, "#include <windows.h>\r\nIDD_A DIALOGEX 0,0,1,1\r\n#include \"resource.h\"\r\n");
+  ASSERT_EQ(1, WriteScript("Resource.h", out, script, PortableFileReplacer()));
+  EXPECT_EQ(CrLf("\n// Resource header\n#include \"Resource.h\"\n\n"
+                 "#include <windows.h>\nIDD_A DIALOGEX 0,0,1,1\n#include \"resource.h\"\n"),
+            ReadBytes(script));
+
+  WriteBytes(out, "#include \"..\\RESOURCE.H\"\nx\n");
+  ASSERT_EQ(1, WriteScript("Resource.h", out, script, PortableFileReplacer()));
+  EXPECT_EQ(CrLf("#include \"..\\RESOURCE.H\"\nx\n"), ReadBytes(script));
+}
+
+class FailingReplacer : public FileReplacer {
+ public:
+  bool Replace(const std::string&, const std::string&) override { return false; }
+};
+
+TEST_F(ScriptPasses, FailedFinalWriteLeavesTheScriptAsItWas) {
+  const std::string script = dir.File("s.rc");
+  const std::string original = "original\r\ncontent";
+  WriteBytes(script, original);
+  WriteBytes(out, "new\n");
+
+  FailingReplacer failing;
+  EXPECT_EQ(0, WriteScript("Resource.h", out, script, failing));
+  EXPECT_EQ(original, ReadBytes(script));
+  EXPECT_FALSE(apptest::fs::exists(SafeWriteTempPath(script)));
+
+  // The temporary file cannot be created: a folder stands in its place.
+  apptest::fs::create_directory(SafeWriteTempPath(script));
+  EXPECT_EQ(0, WriteScript("Resource.h", out, script, PortableFileReplacer()));
+  EXPECT_EQ(original, ReadBytes(script));
+}
+
+}  // namespace

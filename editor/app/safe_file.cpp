@@ -3,13 +3,14 @@
 #include <cstdio>
 
 #include "editor/app/text_file.h"
+#include "editor/foundation/code_page.h"
 
 namespace {
 
 class RenameReplacer : public FileReplacer {
  public:
-  bool Replace(const std::string& from, const std::string& to) override {
-    return std::rename(from.c_str(), to.c_str()) == 0;
+  bool Replace(const CStringU& from, const CStringU& to) override {
+    return std::rename(Utf16ToUtf8(from.View()).c_str(), Utf16ToUtf8(to.View()).c_str()) == 0;
   }
 };
 
@@ -20,11 +21,15 @@ FileReplacer& PortableFileReplacer() {
   return replacer;
 }
 
-std::string SafeWriteTempPath(const std::string& path) { return path + ".~tmp"; }
+CStringU SafeWriteTempPath(const CStringU& path) {
+  CStringU temp(path);
+  return temp.Append(u".~tmp") ? temp : CStringU();
+}
 
-int WriteFileSafely(const std::string& path, std::string_view bytes, FileReplacer& replacer) {
-  const std::string temp = SafeWriteTempPath(path);
+int WriteFileSafely(const CStringU& path, std::string_view bytes, FileReplacer& replacer) {
+  const CStringU temp = SafeWriteTempPath(path);
+  if (temp.IsEmpty()) return 0;
   if (WriteBinaryFile(temp, bytes) && replacer.Replace(temp, path)) return 1;
-  std::remove(temp.c_str());
+  RemoveFile(temp);
   return 0;
 }

@@ -3,15 +3,16 @@
 // step.
 #pragma once
 
-#include <string>
 #include <string_view>
+
+#include "editor/foundation/string_u.h"
 
 // Replaces the file `to` by the file `from` in one step. The Win32 layer
 // provides one with write-through; the portable one renames.
 class FileReplacer {
  public:
   virtual ~FileReplacer() = default;
-  virtual bool Replace(const std::string& from, const std::string& to) = 0;
+  virtual bool Replace(const CStringU& from, const CStringU& to) = 0;
 };
 
 // std::rename: atomic over an existing file on POSIX systems. On Windows it
@@ -19,10 +20,10 @@ class FileReplacer {
 FileReplacer& PortableFileReplacer();
 
 // The temporary file's name: beside the target, so the rename stays on one
-// volume.
-std::string SafeWriteTempPath(const std::string& path);
+// volume. Empty when the name would not fit.
+CStringU SafeWriteTempPath(const CStringU& path);
 
 // Writes the bytes to SafeWriteTempPath(path) and replaces `path` by it.
 // Returns 1; on any failure 0, with `path` untouched and the temporary file
 // removed.
-int WriteFileSafely(const std::string& path, std::string_view bytes, FileReplacer& replacer);
+int WriteFileSafely(const CStringU& path, std::string_view bytes, FileReplacer& replacer);

@@ -8,7 +8,7 @@
 
 namespace {
 
-int WriteText(const std::string& path, const std::string& text) {
+int WriteText(const CStringU& path, const std::string& text) {
   std::string bytes;
   bytes.reserve(text.size() + text.size() / 16);
   AppendCrLf(bytes, text);
@@ -34,7 +34,7 @@ std::string Lower(std::string_view text) {
 
 }  // namespace
 
-int StripComments(const std::string& scriptPath, const std::string& outPath) {
+int StripComments(const CStringU& scriptPath, const CStringU& outPath) {
   std::string text;
   if (!ReadTextFile(scriptPath, text)) return 0;
   std::string out;
@@ -84,7 +84,7 @@ int StripComments(const std::string& scriptPath, const std::string& outPath) {
   return WriteText(outPath, out);
 }
 
-int ResolveConditionals(const std::string& inPath, const std::string& outPath, const MacroDefined& defined) {
+int ResolveConditionals(const CStringU& inPath, const CStringU& outPath, const MacroDefined& defined) {
   std::string text;
   if (!ReadTextFile(inPath, text)) return 0;
   std::string out;
@@ -105,7 +105,7 @@ int ResolveConditionals(const std::string& inPath, const std::string& outPath, c
   return WriteText(outPath, out);
 }
 
-int MergeDialogs(const std::string& scriptPath, const std::string& dialogsPath, const std::string& outPath,
+int MergeDialogs(const CStringU& scriptPath, const CStringU& dialogsPath, const CStringU& outPath,
                  const MacroDefined& defined) {
   std::string script;
   std::string dialogs;
@@ -155,11 +155,12 @@ int MergeDialogs(const std::string& scriptPath, const std::string& dialogsPath, 
   return WriteText(outPath, out);
 }
 
-int WriteScript(const std::string& headerName, const std::string& mergedPath, const std::string& scriptPath,
+int WriteScript(const CStringU& headerName, const CStringU& mergedPath, const CStringU& scriptPath,
                 FileReplacer& replacer) {
   std::string merged;
   if (!ReadTextFile(mergedPath, merged)) return 0;
-  const std::string header = Lower(headerName);
+  const std::string headerAnsi = headerName.Ansi();
+  const std::string header = Lower(headerAnsi);
   bool included = false;
   LineCursor lines(merged);
   std::string_view line;
@@ -171,7 +172,7 @@ int WriteScript(const std::string& headerName, const std::string& mergedPath, co
   }
   std::string bytes;
   bytes.reserve(merged.size() + merged.size() / 16 + 64);
-  if (!included) AppendCrLf(bytes, "\n// Resource header\n#include \"" + headerName + "\"\n\n");
+  if (!included) AppendCrLf(bytes, "\n// Resource header\n#include \"" + headerAnsi + "\"\n\n");
   AppendCrLf(bytes, merged);
   return WriteFileSafely(scriptPath, bytes, replacer);
 }

@@ -1,30 +1,27 @@
 #include "editor/app/text_file.h"
 
 #include <cstdio>
-#include <memory>
+
+#include "editor/foundation/code_page.h"
+#include "editor/foundation/file_u.h"
 
 namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 }  // namespace
 
-int ReadBinaryFile(const std::string& path, std::string& bytes) {
+int ReadBinaryFile(const CStringU& path, std::string& bytes) {
   bytes.clear();
-  FilePtr f(std::fopen(path.c_str(), "rb"));
-  if (!f) return 0;
+  CFileU file;
+  if (!file.Open(path, "rb")) return 0;
   char buffer[65536];
   size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) bytes.append(buffer, n);
-  return std::ferror(f.get()) ? 0 : 1;
+  while ((n = std::fread(buffer, 1, sizeof buffer, file.fp)) > 0) bytes.append(buffer, n);
+  return std::ferror(file.fp) ? 0 : 1;
 }
 
-int ReadTextFile(const std::string& path, std::string& text) {
+int ReadTextFile(const CStringU& path, std::string& text) {
   std::string bytes;
   if (!ReadBinaryFile(path, bytes)) return 0;
   text.clear();
@@ -47,13 +44,22 @@ void AppendCrLf(std::string& out, std::string_view text) {
   out.append(text.data() + start, text.size() - start);
 }
 
-int WriteBinaryFile(const std::string& path, std::string_view bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return 0;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = std::fflush(f) == 0 && ok;
-  ok = std::fclose(f) == 0 && ok;
-  return ok ? 1 : 0;
+int WriteBinaryFile(const CStringU& path, std::string_view bytes) {
+  CFileU file;
+  if (!file.Open(path, "wb")) return 0;
+  const int written = file.Write(bytes);
+  // Closing flushes: a full disk may only show here.
+  return file.Close() && written ? 1 : 0;
+}
+
+int RemoveFile(const CStringU& path) {
+#ifdef _WIN32
+  if (_wremove(path.W()) == 0) return 1;
+#else
+  if (std::remove(Utf16ToUtf8(path.View()).c_str()) == 0) return 1;
+#endif
+  CFileU probe;
+  return probe.Open(path, "rb") ? 0 : 1;
 }
 
 bool LineCursor::Next(std::string_view& line) {

@@ -5,20 +5,25 @@
 #include <string>
 #include <string_view>
 
+#include "editor/foundation/string_u.h"
+
 
 // Reads the whole file; each CR that stands before an LF is dropped. Returns
 // 1, or 0 when the file cannot be opened or read.
-int ReadTextFile(const std::string& path, std::string& text);
+int ReadTextFile(const CStringU& path, std::string& text);
 
 // Appends text with every LF written as CR LF.
 void AppendCrLf(std::string& out, std::string_view text);
 
 // Reads a whole file as it is. Returns 1 or 0.
-int ReadBinaryFile(const std::string& path, std::string& bytes);
+int ReadBinaryFile(const CStringU& path, std::string& bytes);
 
 // Creates or truncates the file and writes the bytes; 1 only when every byte
 // reached the file and it closed cleanly.
-int WriteBinaryFile(const std::string& path, std::string_view bytes);
+int WriteBinaryFile(const CStringU& path, std::string_view bytes);
+
+// Removes the file; 1 when it is gone (or was never there).
+int RemoveFile(const CStringU& path);
 
 // Walks a text line by line; a line keeps its LF, the last one may lack it.
 class LineCursor {

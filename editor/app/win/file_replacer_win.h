@@ -5,8 +5,8 @@
 
 // MoveFileExW with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH: the
 // target is replaced in one step, and the call returns only once the move
-// is on disk. Paths are in the ANSI code page, as the editor opens files.
+// is on disk.
 class Win32FileReplacer : public FileReplacer {
  public:
-  bool Replace(const std::string& from, const std::string& to) override;
+  bool Replace(const CStringU& from, const CStringU& to) override;
 };

@@ -13,6 +13,8 @@ using apptest::WriteBytes;
 
 namespace {
 
+CStringU U(const std::string& path) { return CStringU(path.c_str()); }
+
 MacroDefined Defined(std::set<std::string> names) {
   return [names](const std::string& name) { return names.count(name) > 0; };
 }
@@ -23,6 +25,7 @@ class ScriptPasses : public ::testing::Test {
   std::string in = dir.File("in.rc");
   std::string out = dir.File("out.tmp");
   std::string dialogs = dir.File("dialogs.tmp");
+  CStringU inU = U(in), outU = U(out), dialogsU = U(dialogs);
 };
 
 TEST_F(ScriptPasses, StripCommentsKeepsQuotedTextAndJoinsAroundBlockComments) {
@@ -34,7 +37,7 @@ TEST_F(ScriptPasses, StripCommentsKeepsQuotedTextAndJoinsAroundBlockComments) {
              "LTEXT \"first\n"
              "second // still text\" ,-1,1,1,1,1\n"
              "/* a */ BEGIN /* b */ END //");
-  ASSERT_EQ(1, StripComments(in, out));
+  ASSERT_EQ(1, StripComments(inU, outU));
   EXPECT_EQ(CrLf("IDD_A DIALOG 0,0,10,10 \n"
                  "CAPTION \"a // b /* c\"\n"
                  "STYLE WS_POPUP  | WS_CAPTION\n"
@@ -64,7 +67,7 @@ TEST_F(ScriptPasses, ResolveConditionalsDropsBlocksThatDoNotApply) {
              "f\n"
              "#endif\n"
              "#ifdef\n");
-  ASSERT_EQ(1, ResolveConditionals(in, out, Defined({"MYFLAG"})));
+  ASSERT_EQ(1, ResolveConditionals(inU, outU, Defined({"MYFLAG"})));
   EXPECT_EQ(CrLf("a\nb\n#ifdef MYFLAG\ne\n#endif\n#ifndef OTHER\nf\n#endif\n#ifdef\n"), ReadBytes(out));
 }
 
@@ -97,7 +100,7 @@ TEST_F(ScriptPasses, MergeMovesDialogsToTheEndAndKeepsEverythingElse) {
              "// Dialogs\r\n"
              "END");
   WriteBytes(dialogs, "\nIDD_A DIALOGEX 0,0,100,50\r\nBEGIN\r\nEND\r\n");
-  ASSERT_EQ(1, MergeDialogs(in, dialogs, out, Defined({})));
+  ASSERT_EQ(1, MergeDialogs(inU, dialogsU, outU, Defined({})));
   EXPECT_EQ(CrLf("#include \"Resource.h\"\n"
                  "\n"
                  "STRINGTABLE\n"
@@ -122,54 +125,56 @@ TEST_F(ScriptPasses, MergeMovesDialogsToTheEndAndKeepsEverythingElse) {
 TEST_F(ScriptPasses, MergeReadsABlockOfADefinedName) {
   WriteBytes(in, "#ifdef MYFLAG\nIDD_A DIALOG 0,0,1,1\nBEGIN\nEND\n#endif\n");
   WriteBytes(dialogs, "");
-  ASSERT_EQ(1, MergeDialogs(in, dialogs, out, Defined({"MYFLAG"})));
+  ASSERT_EQ(1, MergeDialogs(inU, dialogsU, outU, Defined({"MYFLAG"})));
   EXPECT_EQ(CrLf("#ifdef MYFLAG\n#endif\n// Dialogs\n"), ReadBytes(out));
 }
 
 TEST_F(ScriptPasses, PassesFailOnMissingFiles) {
-  const std::string missing = dir.File("missing.rc");
+  const CStringU missing = U(dir.File("missing.rc"));
   WriteBytes(in, "x\n");
-  EXPECT_EQ(0, StripComments(missing, out));
-  EXPECT_EQ(0, ResolveConditionals(missing, out, Defined({})));
-  EXPECT_EQ(0, MergeDialogs(missing, in, out, Defined({})));
-  EXPECT_EQ(0, MergeDialogs(in, missing, out, Defined({})));
-  EXPECT_EQ(0, StripComments(in, dir.File("no/such/folder/out.tmp")));
-  EXPECT_EQ(0, WriteScript("Resource.h", missing, in, PortableFileReplacer()));
+  EXPECT_EQ(0, StripComments(missing, outU));
+  EXPECT_EQ(0, ResolveConditionals(missing, outU, Defined({})));
+  EXPECT_EQ(0, MergeDialogs(missing, inU, outU, Defined({})));
+  EXPECT_EQ(0, MergeDialogs(inU, missing, outU, Defined({})));
+  EXPECT_EQ(0, StripComments(inU, U(dir.File("no/such/folder/out.tmp"))));
+  EXPECT_EQ(0, WriteScript(u"Resource.h", missing, inU, PortableFileReplacer()));
   EXPECT_EQ("x\n", ReadBytes(in));
 }
 
 TEST_F(ScriptPasses, WriteScriptPutsTheHeaderIncludeFirstOnlyWhenMissing) {
   const std::string script = dir.File("s.rc");
+  const CStringU scriptU = U(script);
   WriteBytes(out, "#include <windows.h>\r\nIDD_A DIALOGEX 0,0,1,1\r\n#include \"resource.h\"\r\n");
-  ASSERT_EQ(1, WriteScript("Resource.h", out, script, PortableFileReplacer()));
+  ASSERT_EQ(1, WriteScript(u"Resource.h", outU, scriptU, PortableFileReplacer()));
   EXPECT_EQ(CrLf("\n// Resource header\n#include \"Resource.h\"\n\n"
                  "#include <windows.h>\nIDD_A DIALOGEX 0,0,1,1\n#include \"resource.h\"\n"),
             ReadBytes(script));
 
   WriteBytes(out, "#include \"..\\RESOURCE.H\"\nx\n");
-  ASSERT_EQ(1, WriteScript("Resource.h", out, script, PortableFileReplacer()));
+  ASSERT_EQ(1, WriteScript(u"Resource.h", outU, scriptU, PortableFileReplacer()));
   EXPECT_EQ(CrLf("#include \"..\\RESOURCE.H\"\nx\n"), ReadBytes(script));
 }
 
 class FailingReplacer : public FileReplacer {
  public:
-  bool Replace(const std::string&, const std::string&) override { return false; }
+  bool Replace(const CStringU&, const CStringU&) override { return false; }
 };
 
 TEST_F(ScriptPasses, FailedFinalWriteLeavesTheScriptAsItWas) {
   const std::string script = dir.File("s.rc");
+  const CStringU scriptU = U(script);
   const std::string original = "original\r\ncontent";
   WriteBytes(script, original);
   WriteBytes(out, "new\n");
 
   FailingReplacer failing;
-  EXPECT_EQ(0, WriteScript("Resource.h", out, script, failing));
+  EXPECT_EQ(0, WriteScript(u"Resource.h", outU, scriptU, failing));
   EXPECT_EQ(original, ReadBytes(script));
-  EXPECT_FALSE(apptest::fs::exists(SafeWriteTempPath(script)));
+  EXPECT_FALSE(apptest::fs::exists(SafeWriteTempPath(scriptU).Ansi()));
 
   // The temporary file cannot be created: a folder stands in its place.
-  apptest::fs::create_directory(SafeWriteTempPath(script));
-  EXPECT_EQ(0, WriteScript("Resource.h", out, script, PortableFileReplacer()));
+  apptest::fs::create_directory(SafeWriteTempPath(scriptU).Ansi());
+  EXPECT_EQ(0, WriteScript(u"Resource.h", outU, scriptU, PortableFileReplacer()));
   EXPECT_EQ(original, ReadBytes(script));
 }
 

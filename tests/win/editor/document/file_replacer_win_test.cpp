@@ -29,18 +29,18 @@ TEST(FileReplacer, SafeWriteReplacesAnExistingFileAndKeepsALockedOne) {
   std::ofstream(script, std::ios::binary) << "old";
 
   Win32FileReplacer replacer;
-  ASSERT_EQ(1, WriteFileSafely(script, "new\r\n", replacer));
+  ASSERT_EQ(1, WriteFileSafely(CStringU(script.c_str()), "new\r\n", replacer));
   EXPECT_EQ("new\r\n", Read(script));
-  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(SafeWriteTempPath(script).c_str()));
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(SafeWriteTempPath(CStringU(script.c_str())).W()));
 
   // Another program holds the script open without sharing: the save fails
   // and the script keeps its content.
   HANDLE held = CreateFileA(script.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(INVALID_HANDLE_VALUE, held);
-  EXPECT_EQ(0, WriteFileSafely(script, "newer", replacer));
+  EXPECT_EQ(0, WriteFileSafely(CStringU(script.c_str()), "newer", replacer));
   CloseHandle(held);
   EXPECT_EQ("new\r\n", Read(script));
-  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(SafeWriteTempPath(script).c_str()));
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(SafeWriteTempPath(CStringU(script.c_str())).W()));
 
   DeleteFileA(script.c_str());
   RemoveDirectoryA(dir.c_str());

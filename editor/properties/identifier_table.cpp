@@ -123,6 +123,7 @@ void IdentifierTable::Rebuild() {
   useCount.clear();
   userEntries.clear();
   sorted = true;
+  freeHint = kFirstUserValue;
   for (size_t i = 0; i < userIds.size(); ++i) {
     IdentifierRecord* r = userIds[i].get();
     if (i > 0 && userIds[i - 1]->value > r->value) sorted = false;
@@ -205,9 +206,9 @@ bool IdentifierTable::NextValue(uint16_t& value) const {
     value = next;
     return true;
   }
-  for (uint32_t v = kFirstUserValue; v < kStaticValue; ++v) {
-    if (byValue.count(static_cast<uint16_t>(v)) == 0) {
-      value = static_cast<uint16_t>(v);
+  for (; freeHint < kStaticValue; ++freeHint) {
+    if (byValue.count(static_cast<uint16_t>(freeHint)) == 0) {
+      value = static_cast<uint16_t>(freeHint);
       return true;
     }
   }
@@ -247,7 +248,10 @@ int IdentifierTable::DropIfUnused(const std::string& name) {
   if (!r || !r->users.empty() || userEntries.count(name) != 0) return 0;
   std::vector<IdentifierRecord*>& sameValue = byValue[r->value];
   sameValue.erase(std::find(sameValue.begin(), sameValue.end(), r));
-  if (sameValue.empty()) byValue.erase(r->value);
+  if (sameValue.empty()) {
+    byValue.erase(r->value);
+    if (r->value >= kFirstUserValue && r->value < freeHint) freeHint = r->value;
+  }
   byName.erase(name);
   userIds.erase(std::find_if(userIds.begin(), userIds.end(), [r](const auto& u) { return u.get() == r; }));
   return 1;
@@ -374,6 +378,8 @@ int IdentifierTable::LoadHeaderIds(std::FILE* file, CErrorU& error) {
     CFileU::Line got = reader.ReadLine(line);
     if (got == CFileU::Line::End) return 1;
     if (got == CFileU::Line::Error) return 0;
+    // A name cannot hold a zero byte: the line ends there, as a C string does.
+    line.resize(std::min(line.size(), line.find('\0')));
     std::vector<std::string> words = Words(line, 3);
     uint16_t value;
     if (words.size() < 3 || words[0] != "#define" || !ReadValue(words[2], value)) continue;

@@ -107,4 +107,6 @@ class IdentifierTable {
   std::unordered_map<std::string, size_t> useCount;                     // (value, dialog) -> entries
   std::unordered_map<std::string, size_t> userEntries;                  // dialog -> entries
   bool sorted = true;                                                   // userIds by ascending value
+  // Every value from 100 below this one is held by a user record.
+  mutable uint32_t freeHint = kFirstUserValue;
 };

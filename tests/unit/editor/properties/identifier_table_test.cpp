@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+using namespace std::string_literals;
+
 namespace {
 
 std::vector<std::string> Names(const IdentifierTable& t) {
@@ -70,6 +72,9 @@ TEST(AllocateId, FailsQuietlyWhenEveryNumberIsHeld) {
   t.AllocateId("MORE");
   EXPECT_FALSE(t.IsNameTaken("MORE"));
   EXPECT_EQ(t.UserIds().size(), 0xFFFFu - 100);
+  ASSERT_EQ(t.DropIfUnused("N500"), 1);
+  t.AllocateId("MORE");
+  EXPECT_EQ(Value(t, "MORE"), 500);
 }
 
 TEST(AllocateId, SkipsPredefinedValuesAfterALowHeaderValue) {
@@ -100,13 +105,15 @@ TEST(LoadHeaderIds, ReadsDefinesAsCIntegerConstantsInValueOrder) {
                  "#define MACRO(x) x\r\n"
                  "#define TEXT \"1\"\r\n"
                  "#define IDC_A 100\r\n"
-                 "#ifdef FLAG\r\n",
+                 "#ifdef FLAG\r\n"
+                 "#define IDC_\0NUL 500\r\n"s,
                  error),
             1);
   EXPECT_EQ(t.StaticName(), "IDC_STATIC");
   EXPECT_EQ(Names(t), (std::vector<std::string>{"IDC_HEX=16", "IDC_A=100", "IDC_PLUS=107", "IDC_OCT=120", "IDC_B=200",
                                                 "IDC_C=300", "IDC_BIG=4464"}));
   EXPECT_FALSE(t.IsNameTaken("IDC_X"));
+  EXPECT_FALSE(t.IsNameTaken("IDC_"));
   EXPECT_EQ(error.message.Ansi(), "context ");
   EXPECT_EQ(error.SavedCount(), 0u);
 }

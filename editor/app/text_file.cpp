@@ -26,11 +26,12 @@ int ReadTextFile(const CStringU& path, std::string& text) {
   if (!ReadBinaryFile(path, bytes)) return 0;
   text.clear();
   text.reserve(bytes.size());
-  const size_t size = bytes.size();
-  for (size_t i = 0; i < size; ++i) {
-    if (bytes[i] == '\r' && i + 1 < size && bytes[i + 1] == '\n') continue;
-    text.push_back(bytes[i]);
+  size_t start = 0;
+  for (size_t cr = bytes.find("\r\n"); cr != std::string::npos; cr = bytes.find("\r\n", start)) {
+    text.append(bytes, start, cr - start);
+    start = cr + 1;  // the LF stays
   }
+  text.append(bytes, start, std::string::npos);
   return 1;
 }
 

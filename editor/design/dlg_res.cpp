@@ -1,0 +1,218 @@
+#include "editor/design/dlg_res.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+using DeletedRecords = std::vector<DlgItem>;
+
+}  // namespace
+
+CDlgRes::CDlgRes() {
+  type = kResourceDialog;
+}
+
+CDlgRes::~CDlgRes() {
+  if (surface != nullptr) surface->CloseDesignWindow();
+  selection.Clear();
+}
+
+DlgItem* CDlgRes::AppendCopy(const DlgItem& source) {
+  controls.push_back(std::make_unique<DlgItem>(source));
+  DlgItem* copy = controls.back().get();
+  copy->order = static_cast<std::uint16_t>(controls.size());
+  return copy;
+}
+
+DlgItem* CDlgRes::ControlAt(std::uint32_t order) const {
+  if (order < 1 || order > controls.size()) return nullptr;
+  return controls[order - 1].get();
+}
+
+ControlKind CDlgRes::KindAt(std::uint32_t order) const {
+  const DlgItem* item = ControlAt(order);
+  return item != nullptr ? item->kind : ControlKind::StaticText;
+}
+
+int CDlgRes::RectDialogUnits(std::uint32_t order, DlgRect& rect) const {
+  const DlgItem* item = ControlAt(order);
+  if (item == nullptr) return 0;
+  rect = {item->x, item->y, item->x + item->cx, item->y + item->cy};
+  return 1;
+}
+
+int CDlgRes::SetRectDialogUnits(std::uint32_t order, const DlgRect& rect) {
+  DlgItem* item = ControlAt(order);
+  if (item == nullptr) return 0;
+  item->x = static_cast<std::int16_t>(rect.left);
+  item->y = static_cast<std::int16_t>(rect.top);
+  item->cx = static_cast<std::int16_t>(rect.right - rect.left);
+  item->cy = static_cast<std::int16_t>(rect.bottom - rect.top);
+  return 1;
+}
+
+// Position and size are mapped separately, as the window manager places a
+// control of the template.
+int CDlgRes::RectPixels(std::uint32_t order, const CDialogUnitMap& map, DlgRect& rect) const {
+  const DlgItem* item = ControlAt(order);
+  if (item == nullptr) return 0;
+  DlgRect position{item->x, item->y, 0, 0};
+  DlgRect size{0, 0, item->cx, item->cy};
+  if (!map.MapDialogRect(position) || !map.MapDialogRect(size)) return 0;
+  rect = {position.left, position.top, position.left + size.right, position.top + size.bottom};
+  return 1;
+}
+
+void CDlgRes::ExtentOfControls(int& width, int& height) const {
+  width = 10;
+  height = 10;
+  for (const auto& item : controls) {
+    width = std::max(width, item->x + item->cx);
+    height = std::max(height, item->y + item->cy);
+  }
+}
+
+std::uint32_t CDlgRes::CopySelected(std::vector<DlgItem>* buffer) const {
+  if (buffer != nullptr) buffer->clear();
+  if (surface == nullptr) return 0;
+  std::uint32_t selected = 0;
+  for (const auto& item : controls) {
+    WindowHandle window = surface->ControlWindow(item->order);
+    if (window == nullptr || !selection.IsSelected(window)) continue;
+    ++selected;
+    if (buffer != nullptr) buffer->push_back(*item);
+  }
+  return selected;
+}
+
+void CDlgRes::Renumber(std::uint32_t fromIndex) {
+  for (std::uint32_t i = fromIndex; i < controls.size(); ++i) controls[i]->order = static_cast<std::uint16_t>(i + 1);
+}
+
+std::unique_ptr<DlgItem> CDlgRes::RemoveControl(std::uint32_t order) {
+  if (order < 1 || order > controls.size()) return nullptr;
+  if (surface != nullptr) {
+    WindowHandle window = surface->ControlWindow(static_cast<std::uint16_t>(order));
+    if (window != nullptr) {
+      selection.Remove(window);
+      surface->DestroyControlWindow(window);
+    }
+  }
+  std::unique_ptr<DlgItem> removed = std::move(controls[order - 1]);
+  controls.erase(controls.begin() + (order - 1));
+  // Windows are renumbered upwards, so no two answer to the same identifier.
+  if (surface != nullptr) {
+    for (std::uint32_t k = order; k <= controls.size(); ++k) {
+      surface->RenumberControlWindow(static_cast<std::uint16_t>(k + 1), static_cast<std::uint16_t>(k));
+    }
+  }
+  Renumber(order - 1);
+  count = static_cast<std::uint16_t>(controls.size());
+  return removed;
+}
+
+DlgItem* CDlgRes::InsertControl(std::uint32_t order, std::unique_ptr<DlgItem> item) {
+  if (item == nullptr || order < 1 || order > controls.size() + 1) return nullptr;
+  // From the last backwards, so no two windows answer to the same identifier.
+  if (surface != nullptr) {
+    for (std::uint32_t k = static_cast<std::uint32_t>(controls.size()); k >= order; --k) {
+      surface->RenumberControlWindow(static_cast<std::uint16_t>(k), static_cast<std::uint16_t>(k + 1));
+    }
+  }
+  DlgItem* inserted = item.get();
+  controls.insert(controls.begin() + (order - 1), std::move(item));
+  Renumber(order - 1);
+  count = static_cast<std::uint16_t>(controls.size());
+  if (surface != nullptr) surface->CreateControlWindow(*inserted);
+  return inserted;
+}
+
+void CDlgRes::PushControlAdded() {
+  UndoRecord record;
+  record.kind = UndoRecord::kControlAdded;
+  undo.Push(record);
+}
+
+void CDlgRes::PushControlsDeleted(std::vector<DlgItem> removed) {
+  UndoRecord record;
+  record.kind = UndoRecord::kControlsDeleted;
+  record.count = static_cast<std::int32_t>(removed.size());
+  record.data = std::make_shared<DeletedRecords>(std::move(removed));
+  undo.Push(record);
+}
+
+int CDlgRes::Undo() {
+  UndoRecord record;
+  if (!undo.Pop(record)) return 0;
+  if (record.kind == UndoRecord::kControlAdded) {
+    selection.Clear();
+    if (!controls.empty()) RemoveControl(ControlCount());
+    dialogSelected = 1;
+  } else if (record.kind == UndoRecord::kControlsDeleted) {
+    const auto removed = std::static_pointer_cast<DeletedRecords>(record.data);
+    selection.Clear();
+    dialogSelected = 0;
+    if (removed != nullptr) {
+      for (const DlgItem& kept : *removed) {
+        // A former place beyond the end (the stacks of several dialogs share
+        // one journal) puts the control last rather than losing it.
+        const std::uint32_t order = std::min<std::uint32_t>(std::max<std::uint32_t>(kept.order, 1), ControlCount() + 1);
+        InsertControl(order, std::make_unique<DlgItem>(kept));
+        WindowHandle window = surface != nullptr ? surface->ControlWindow(static_cast<std::uint16_t>(order)) : nullptr;
+        if (window != nullptr) selection.AddAsPrimary(window);
+      }
+    }
+  }
+  if (surface != nullptr) surface->Repaint();
+  return 1;
+}
+
+int CDlgRes::FillWithDefaults(const char* dialogName) {
+  style = 0x10C80000;  // WS_VISIBLE | WS_CAPTION | WS_SYSMENU
+  exStyle = 0;
+  x = 5;
+  y = 5;
+  cx = 200;
+  cy = 120;
+  menuLength = 1;
+  menuOrdinalFlag = 0;
+  menuOrdinal = 0;
+  menu.Assign("");
+  classLength = 1;
+  classOrdinalFlag = 0;
+  classAtom = 0;
+  className.Assign("");
+  caption.Assign(u"Новый диалог");
+  captionLength = static_cast<std::uint32_t>(caption.Length() + 1);
+  fontName.Assign("MS Sans Serif");
+  pointSize = 8;
+  fontLength = static_cast<std::uint32_t>(fontName.Length() + 2);
+  languagePrimary = 0;
+  languageSub = 0;
+  name.Assign(dialogName);
+
+  struct DefaultButton {
+    const char16_t* text;
+    std::int16_t y;
+    std::uint16_t id;
+  };
+  for (const DefaultButton& button : {DefaultButton{u"Ok", 10, 1}, DefaultButton{u"Cancel", 30, 2}}) {
+    DlgItem item;
+    item.kind = ControlKind::PushButton;
+    item.style = 0x00010000;  // WS_TABSTOP, push button
+    item.classOrdinalFlag = kOrdinalFlag;
+    item.classAtom = ClassAtom::Button;
+    item.classLength = 2;
+    item.text.Assign(button.text);
+    item.textLength = static_cast<std::uint32_t>(item.text.Length() + 1);
+    item.x = 150;
+    item.y = button.y;
+    item.cx = 40;
+    item.cy = 15;
+    item.id = button.id;
+    AppendCopy(item);
+  }
+  count = static_cast<std::uint16_t>(controls.size());
+  return 1;
+}

@@ -1,0 +1,308 @@
+#include "editor/design/dlg_res.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Stands in for the design window: windows are numbered tokens keyed by
+// their current child identifier, and every call is logged.
+class FakeSurface : public CSurfaceLink {
+ public:
+  explicit FakeSurface(const CDlgRes& dialog) {
+    for (const auto& item : dialog.controls) byId[item->order] = NewWindow();
+  }
+  WindowHandle ControlWindow(std::uint16_t order) const override {
+    auto found = byId.find(order);
+    return found == byId.end() ? nullptr : found->second;
+  }
+  void RenumberControlWindow(std::uint16_t from, std::uint16_t to) override {
+    log.push_back("id " + std::to_string(from) + "->" + std::to_string(to));
+    EXPECT_EQ(byId.count(to), 0u) << "two windows would answer to " << to;
+    byId[to] = byId[from];
+    byId.erase(from);
+  }
+  WindowHandle CreateControlWindow(const DlgItem& item) override {
+    log.push_back("create " + std::to_string(item.order));
+    return byId[item.order] = NewWindow();
+  }
+  void DestroyControlWindow(WindowHandle window) override {
+    for (auto it = byId.begin(); it != byId.end(); ++it) {
+      if (it->second == window) {
+        log.push_back("destroy " + std::to_string(it->first));
+        byId.erase(it);
+        return;
+      }
+    }
+    ADD_FAILURE() << "destroying an unknown window";
+  }
+  void Repaint() override { log.push_back("repaint"); }
+  void CloseDesignWindow() override { log.push_back("close"); }
+
+  WindowHandle NewWindow() { return reinterpret_cast<WindowHandle>(static_cast<std::uintptr_t>(++windows * 16)); }
+
+  std::map<std::uint16_t, WindowHandle> byId;
+  std::vector<std::string> log;
+  std::uintptr_t windows = 0;
+};
+
+// Three pixels per horizontal unit and two per vertical one.
+class FakeMap : public CDialogUnitMap {
+ public:
+  int MapDialogRect(DlgRect& r) const override {
+    if (fail) return 0;
+    r = {r.left * 3, r.top * 2, r.right * 3, r.bottom * 2};
+    return 1;
+  }
+  bool fail = false;
+};
+
+DlgItem Control(int x, int y, int cx, int cy, std::uint16_t id) {
+  DlgItem item;
+  item.x = static_cast<std::int16_t>(x);
+  item.y = static_cast<std::int16_t>(y);
+  item.cx = static_cast<std::int16_t>(cx);
+  item.cy = static_cast<std::int16_t>(cy);
+  item.id = id;
+  item.kind = ControlKind::Edit;
+  return item;
+}
+
+// A dialog of four controls with ids 101 to 104.
+void FourControls(CDlgRes& dialog) {
+  for (int k = 0; k < 4; ++k) dialog.AppendCopy(Control(10 * k, 5, 8, 8, static_cast<std::uint16_t>(101 + k)));
+  dialog.count = 4;
+}
+
+std::vector<int> Ids(const CDlgRes& dialog) {
+  std::vector<int> ids;
+  for (const auto& item : dialog.controls) ids.push_back(item->id);
+  return ids;
+}
+
+void ExpectOrdersMatchPositions(const CDlgRes& dialog) {
+  for (std::size_t i = 0; i < dialog.controls.size(); ++i) EXPECT_EQ(dialog.controls[i]->order, i + 1);
+  EXPECT_EQ(dialog.count, dialog.controls.size());
+}
+
+TEST(DlgRes, ConstructionAndNewDialogDefaults) {
+  CDlgRes dialog;
+  EXPECT_EQ(dialog.type, 1);
+  EXPECT_EQ(dialog.dialogSelected, 1);
+  EXPECT_EQ(dialog.window, nullptr);
+  EXPECT_EQ(dialog.ControlCount(), 0u);
+
+  ASSERT_EQ(dialog.FillWithDefaults("IDD_DLG1"), 1);
+  EXPECT_EQ(dialog.style, 0x10C80000u);
+  EXPECT_EQ(dialog.x, 5);
+  EXPECT_EQ(dialog.cx, 200);
+  EXPECT_EQ(dialog.cy, 120);
+  EXPECT_EQ(dialog.menuLength, 1u);
+  EXPECT_EQ(dialog.classLength, 1u);
+  EXPECT_EQ(dialog.captionLength, 13u);
+  EXPECT_TRUE(dialog.caption.IsEqual(CStringU(u"Новый диалог").ToAnsi()));
+  EXPECT_EQ(dialog.fontLength, 15u);
+  EXPECT_EQ(dialog.pointSize, 8);
+  EXPECT_TRUE(dialog.name.IsEqual("IDD_DLG1"));
+  ASSERT_EQ(dialog.count, 2);
+  const DlgItem& ok = *dialog.ControlAt(1);
+  const DlgItem& cancel = *dialog.ControlAt(2);
+  EXPECT_TRUE(ok.text.IsEqual("Ok"));
+  EXPECT_TRUE(cancel.text.IsEqual("Cancel"));
+  EXPECT_EQ(ok.id, 1);
+  EXPECT_EQ(cancel.id, 2);
+  EXPECT_EQ(cancel.order, 2);
+  EXPECT_EQ(cancel.y, 30);
+  EXPECT_EQ(cancel.x, 150);
+  EXPECT_EQ(cancel.cx, 40);
+  EXPECT_EQ(cancel.cy, 15);
+  EXPECT_EQ(cancel.classAtom, ClassAtom::Button);
+  EXPECT_EQ(cancel.style, 0x00010000u);
+  EXPECT_EQ(cancel.textLength, 7u);
+  EXPECT_EQ(dialog.KindAt(2), ControlKind::PushButton);
+}
+
+TEST(DlgRes, AppendCopyIsAWholeCopyNumberedByPosition) {
+  CDlgRes dialog;
+  DlgItem source = Control(1, 2, 3, 4, 7);
+  source.order = 42;
+  source.text.Assign("first");
+  DlgItem* copy = dialog.AppendCopy(source);
+  source.text.Assign("changed");
+  EXPECT_EQ(copy->order, 1);
+  EXPECT_TRUE(copy->text.IsEqual("first"));
+  EXPECT_EQ(dialog.AppendCopy(source)->order, 2);
+  EXPECT_EQ(dialog.ControlAt(0), nullptr);
+  EXPECT_EQ(dialog.ControlAt(3), nullptr);
+}
+
+TEST(DlgRes, RectanglesInDialogUnitsAndPixels) {
+  CDlgRes dialog;
+  dialog.AppendCopy(Control(10, 20, 30, 40, 1));
+  DlgRect r;
+  ASSERT_EQ(dialog.RectDialogUnits(1, r), 1);
+  EXPECT_EQ(r, (DlgRect{10, 20, 40, 60}));
+  EXPECT_EQ(dialog.RectDialogUnits(2, r), 0);
+
+  ASSERT_EQ(dialog.SetRectDialogUnits(1, DlgRect{-3, 4, 70000 - 3, 14}), 1);
+  const DlgItem& item = *dialog.ControlAt(1);
+  EXPECT_EQ(item.x, -3);
+  EXPECT_EQ(item.cx, static_cast<std::int16_t>(70000));  // 16-bit truncation
+  EXPECT_EQ(item.cy, 10);
+  EXPECT_EQ(dialog.SetRectDialogUnits(5, r), 0);
+
+  FakeMap map;
+  dialog.SetRectDialogUnits(1, DlgRect{10, 20, 40, 60});
+  ASSERT_EQ(dialog.RectPixels(1, map, r), 1);
+  EXPECT_EQ(r, (DlgRect{30, 40, 120, 120}));
+  map.fail = true;
+  EXPECT_EQ(dialog.RectPixels(1, map, r), 0);
+}
+
+TEST(DlgRes, ExtentOfControlsIsAtLeastTenByTen) {
+  CDlgRes dialog;
+  int width = 0;
+  int height = 0;
+  dialog.ExtentOfControls(width, height);
+  EXPECT_EQ(width, 10);
+  EXPECT_EQ(height, 10);
+  dialog.AppendCopy(Control(0, 0, 4, 4, 1));
+  dialog.AppendCopy(Control(50, 2, 20, 3, 2));
+  dialog.ExtentOfControls(width, height);
+  EXPECT_EQ(width, 70);
+  EXPECT_EQ(height, 10);
+}
+
+TEST(DlgRes, RemovingOrderTwoOfFourRenumbersRecordsAndWindows) {
+  CDlgRes dialog;
+  FourControls(dialog);
+  FakeSurface surface(dialog);
+  dialog.surface = &surface;
+  WindowHandle third = surface.ControlWindow(3);
+  dialog.selection.SelectOnly(surface.ControlWindow(2));
+
+  std::unique_ptr<DlgItem> removed = dialog.RemoveControl(2);
+  ASSERT_NE(removed, nullptr);
+  EXPECT_EQ(removed->id, 102);
+  EXPECT_EQ(Ids(dialog), (std::vector<int>{101, 103, 104}));
+  ExpectOrdersMatchPositions(dialog);
+  EXPECT_EQ(surface.log, (std::vector<std::string>{"destroy 2", "id 3->2", "id 4->3"}));
+  EXPECT_EQ(surface.ControlWindow(2), third);
+  EXPECT_EQ(dialog.selection.Count(), 0u);  // no handle of a destroyed window is kept
+  EXPECT_EQ(dialog.RemoveControl(4), nullptr);
+  dialog.surface = nullptr;
+}
+
+TEST(DlgRes, InsertingRenumbersFromTheLastBackwards) {
+  CDlgRes dialog;
+  FourControls(dialog);
+  FakeSurface surface(dialog);
+  dialog.surface = &surface;
+  DlgItem* inserted = dialog.InsertControl(2, std::make_unique<DlgItem>(Control(0, 0, 1, 1, 200)));
+  ASSERT_NE(inserted, nullptr);
+  EXPECT_EQ(inserted->order, 2);
+  EXPECT_EQ(Ids(dialog), (std::vector<int>{101, 200, 102, 103, 104}));
+  ExpectOrdersMatchPositions(dialog);
+  EXPECT_EQ(surface.log, (std::vector<std::string>{"id 4->5", "id 3->4", "id 2->3", "create 2"}));
+  EXPECT_NE(dialog.InsertControl(6, std::make_unique<DlgItem>()), nullptr);  // at the end
+  EXPECT_EQ(dialog.InsertControl(8, std::make_unique<DlgItem>()), nullptr);
+  EXPECT_EQ(dialog.InsertControl(0, std::make_unique<DlgItem>()), nullptr);
+  dialog.surface = nullptr;
+}
+
+TEST(DlgRes, CopySelectedInOrderSequence) {
+  CDlgRes dialog;
+  FourControls(dialog);
+  EXPECT_EQ(dialog.CopySelected(nullptr), 0u);  // no windows, nothing selected
+  FakeSurface surface(dialog);
+  dialog.surface = &surface;
+  dialog.selection.SelectOnly(surface.ControlWindow(4));
+  dialog.selection.AddAsPrimary(surface.ControlWindow(2));
+  EXPECT_EQ(dialog.CopySelected(nullptr), 2u);
+  std::vector<DlgItem> buffer(5);
+  EXPECT_EQ(dialog.CopySelected(&buffer), 2u);
+  ASSERT_EQ(buffer.size(), 2u);
+  EXPECT_EQ(buffer[0].id, 102);
+  EXPECT_EQ(buffer[1].id, 104);
+  dialog.surface = nullptr;
+}
+
+// Deletes the given orders (ascending) as the design surface does and keeps
+// the removed records with their former order.
+void DeleteControls(CDlgRes& dialog, const std::vector<std::uint32_t>& orders) {
+  std::vector<DlgItem> removed;
+  std::uint32_t gone = 0;
+  for (std::uint32_t order : orders) {
+    std::unique_ptr<DlgItem> item = dialog.RemoveControl(order - gone++);
+    item->order = static_cast<std::uint16_t>(order);
+    removed.push_back(*item);
+  }
+  dialog.PushControlsDeleted(std::move(removed));
+  dialog.dialogSelected = 1;
+}
+
+TEST(DlgRes, UndoOfDeletionRestoresPlacesAndSelection) {
+  CDlgRes dialog;
+  FourControls(dialog);
+  FakeSurface surface(dialog);
+  dialog.surface = &surface;
+  DeleteControls(dialog, {2, 4});
+  EXPECT_EQ(Ids(dialog), (std::vector<int>{101, 103}));
+  surface.log.clear();
+
+  EXPECT_EQ(dialog.Undo(), 1);
+  EXPECT_EQ(Ids(dialog), (std::vector<int>{101, 102, 103, 104}));
+  ExpectOrdersMatchPositions(dialog);
+  EXPECT_EQ(surface.log, (std::vector<std::string>{"id 2->3", "create 2", "create 4", "repaint"}));
+  EXPECT_EQ(dialog.dialogSelected, 0);
+  ASSERT_EQ(dialog.selection.Count(), 2u);
+  EXPECT_EQ(dialog.selection.windows[0], surface.ControlWindow(4));  // the last restored is primary
+  EXPECT_EQ(dialog.selection.windows[1], surface.ControlWindow(2));
+  EXPECT_EQ(dialog.Undo(), 0);
+  dialog.surface = nullptr;
+}
+
+TEST(DlgRes, UndoOfPlacementRemovesTheLastControl) {
+  CDlgRes dialog;
+  FourControls(dialog);
+  dialog.dialogSelected = 0;
+  dialog.PushControlAdded();
+  UndoRecord foreign;
+  foreign.kind = UndoRecord::kIdentifierSnapshot;  // not a dialog's kind: ignored
+  dialog.undo.Push(foreign);
+  EXPECT_EQ(dialog.Undo(), 1);
+  EXPECT_EQ(dialog.ControlCount(), 4u);
+  EXPECT_EQ(dialog.Undo(), 1);
+  EXPECT_EQ(Ids(dialog), (std::vector<int>{101, 102, 103}));
+  EXPECT_EQ(dialog.count, 3);
+  EXPECT_EQ(dialog.dialogSelected, 1);
+}
+
+// The journal is shared by all dialogs, so a deletion can be undone after the
+// dialog has lost controls it knew nothing of; the records must not be lost.
+TEST(DlgRes, UndoPutsControlsWhoseFormerPlaceIsGoneAtTheEnd) {
+  CDlgRes dialog;
+  FourControls(dialog);
+  DeleteControls(dialog, {4});
+  dialog.RemoveControl(3);
+  dialog.RemoveControl(2);
+  EXPECT_EQ(dialog.Undo(), 1);
+  EXPECT_EQ(Ids(dialog), (std::vector<int>{101, 104}));
+  ExpectOrdersMatchPositions(dialog);
+}
+
+TEST(DlgRes, DestructionClosesTheDesignWindow) {
+  auto dialog = std::make_unique<CDlgRes>();
+  FourControls(*dialog);
+  FakeSurface surface(*dialog);
+  dialog->surface = &surface;
+  DeleteControls(*dialog, {1, 3});
+  surface.log.clear();
+  dialog.reset();
+  EXPECT_EQ(surface.log, (std::vector<std::string>{"close"}));
+}
+
+}  // namespace

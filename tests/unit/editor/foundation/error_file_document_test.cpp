@@ -43,22 +43,6 @@ TEST(CErrorU, PushAndPopRestoreNestedMessages) {
   EXPECT_EQ(e.SavedCount(), 0u);
 }
 
-TEST(CErrorU, ShowGoesToTheSink) {
-  struct Recorder : CErrorSink {
-    std::vector<std::u16string> shown;
-    void ShowError(const CStringU& text, const CStringU& caption) override {
-      shown.emplace_back(std::u16string(caption.View()) + u"|" + std::u16string(text.View()));
-    }
-  } recorder;
-  CErrorU e;
-  e.SetMessage("x");
-  e.Show(CStringU(u"Morvid"));  // no sink yet: nothing
-  e.SetSink(&recorder);
-  e.Show(CStringU(u"Morvid"));
-  ASSERT_EQ(recorder.shown.size(), 1u);
-  EXPECT_EQ(recorder.shown[0], u"Morvid|x");
-}
-
 TEST(CFileU, ReadLineDropsCrOfCrLfAndSplitsLongLines) {
   TestDir dir;
   dir.Write("t.txt", "a\r\nb\rc\n" + std::string(300, 'x') + "\nlast");

@@ -60,16 +60,6 @@ TEST(CStringU, CyrillicTextTravelsThroughTheCodePage) {
   EXPECT_EQ(CStringU(bytes.c_str()), s);
 }
 
-TEST(CStringU, CopyIsIndependent) {
-  CStringU a("one");
-  CStringU b(a);
-  b.Append("two");
-  EXPECT_EQ(a.Ansi(), "one");
-  EXPECT_EQ(b.Ansi(), "onetwo");
-  a = b;
-  EXPECT_EQ(a.Ansi(), "onetwo");
-}
-
 TEST(CodePage1251, EveryByteSurvivesARoundTrip) {
   std::string all;
   for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));

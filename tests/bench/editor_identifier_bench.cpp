@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -59,24 +60,21 @@ void BM_AllocateUseRounds(benchmark::State& state) {
   CErrorU error;
   for (auto _ : state) {
     state.PauseTiming();
-    IdentifierTable table;
-    table.LoadHeaderIds(CStringU(path.c_str()), error);
+    auto table = std::make_unique<IdentifierTable>();
+    table->LoadHeaderIds(CStringU(path.c_str()), error);
     state.ResumeTiming();
     size_t used = 0;
     for (int i = 0; i < n; ++i) {
       const std::string& dialog = dialogs[i % kDialogs];
-      table.AllocateId(names[i]);
+      table->AllocateId(names[i]);
       uint16_t value = 0;
-      table.ValueOf(names[i], value);
-      table.AddUse(0, names[i], dialog);
-      used += table.IsValueUsedIn(value, dialog);
+      table->ValueOf(names[i], value);
+      table->AddUse(0, names[i], dialog);
+      used += table->IsValueUsedIn(value, dialog);
     }
     if (used != static_cast<size_t>(n)) state.SkipWithError("a round failed");
     state.PauseTiming();
-    {
-      IdentifierTable discard;  // the table's destruction is not part of the rounds
-      discard.CopyFrom(table);
-    }
+    table.reset();  // destruction is not part of the rounds
     state.ResumeTiming();
   }
   unlink(path.c_str());

@@ -128,6 +128,13 @@ DlgItem* CDlgRes::InsertControl(std::uint32_t order, std::unique_ptr<DlgItem> it
   return inserted;
 }
 
+int CDlgRes::TestRunEndCode(std::uint32_t commandId, int& endCode) const {
+  const DlgItem* item = ControlAt(commandId);
+  if (item == nullptr || (item->id != 1 && item->id != 2)) return 0;
+  endCode = item->id;
+  return 1;
+}
+
 void CDlgRes::PushControlAdded() {
   UndoRecord record;
   record.kind = UndoRecord::kControlAdded;

@@ -52,6 +52,10 @@ class CDlgRes : public CBaseRes {
   void PushControlsDeleted(std::vector<DlgItem> removed);
 
   CDialogTemplate BuildTemplate(TemplateMode mode) const;
+  // In the test run a command's identifier is a control's order (Enter and
+  // Esc arrive as 1 and 2): the dialog ends when that control's `id` is 1 or
+  // 2, and then the result is 1 with that id in `endCode`.
+  int TestRunEndCode(std::uint32_t commandId, int& endCode) const;
 
   int Undo() override;
 

@@ -306,3 +306,21 @@ TEST(DlgRes, DestructionClosesTheDesignWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DlgRes, TestRunEndsOnTheOrderOfAControlWhoseIdIsOneOrTwo) {
+  CDlgRes dialog;
+  dialog.AppendCopy(Control(0, 0, 1, 1, 0xFFFF));  // Enter arrives as order 1: a static text
+  dialog.AppendCopy(Control(0, 0, 1, 1, 1));
+  dialog.AppendCopy(Control(0, 0, 1, 1, 2));
+  int code = 0;
+  EXPECT_EQ(dialog.TestRunEndCode(1, code), 0);
+  ASSERT_EQ(dialog.TestRunEndCode(2, code), 1);
+  EXPECT_EQ(code, 1);
+  ASSERT_EQ(dialog.TestRunEndCode(3, code), 1);
+  EXPECT_EQ(code, 2);
+  EXPECT_EQ(dialog.TestRunEndCode(4, code), 0);
+}
+
+}  // namespace

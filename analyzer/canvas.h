@@ -20,6 +20,6 @@ class Canvas {
   virtual void LineTo(int x, int y) = 0;
   virtual void SetFontColour(uint32_t colour) = 0;
   // Text in the picture's font, top left at (x, y), opaque on black.
-  virtual void TextOut(int x, int y, const std::u16string& text) = 0;
+  virtual void TextAt(int x, int y, const std::u16string& text) = 0;
   virtual int TextWidth(const std::u16string& text) = 0;
 };

@@ -51,12 +51,12 @@ void Picture::RedrawPicture(int32_t start) {
   for (int i = 0; i < 16; ++i) {
     const bool selected = i + 1 == view.SelectedLine;
     if (selected) canvas_.SetFontColour(kSelectedNameColour);
-    canvas_.TextOut(2, kRowPitch * i + 2, input.lineNames[i]);
+    canvas_.TextAt(2, kRowPitch * i + 2, input.lineNames[i]);
     if (selected) canvas_.SetFontColour(kWhite);
     view.LeftMargin = std::max(view.LeftMargin, 2 + canvas_.TextWidth(input.lineNames[i]));
   }
   const std::u16string busLabel = u"Шина";
-  canvas_.TextOut(2, kBusTop, busLabel);
+  canvas_.TextAt(2, kBusTop, busLabel);
   view.LeftMargin = std::max(view.LeftMargin, 2 + canvas_.TextWidth(busLabel));
 
   const int64_t zoom = view.Zoom;
@@ -72,7 +72,7 @@ void Picture::RedrawPicture(int32_t start) {
     canvas_.LineTo(x, height - kTickHeight);
     const auto pixels = static_cast<uint32_t>(8 * k + static_cast<int64_t>(start) * zoom);
     const std::u16string label = Microseconds(pixels, false, 4);
-    if (!label.empty()) canvas_.TextOut(x + 3, height - kTickHeight, label);
+    if (!label.empty()) canvas_.TextAt(x + 3, height - kTickHeight, label);
   }
 }
 
@@ -116,7 +116,7 @@ void Picture::DrawColumn(uint16_t value) {
 
   if (static_cast<int64_t>(runLength_) * zoom > 18) {
     const int runStart = c - static_cast<int>(runLength_) + 1;
-    canvas_.TextOut(view.LeftMargin + runStart * zoom + 3, kBusTop + 1, BusText(value));
+    canvas_.TextAt(view.LeftMargin + runStart * zoom + 3, kBusTop + 1, BusText(value));
   }
 
   previous_ = value;

@@ -16,7 +16,7 @@ class NullCanvas : public Canvas {
   void MoveTo(int, int) override {}
   void LineTo(int, int) override {}
   void SetFontColour(uint32_t) override {}
-  void TextOut(int, int, const std::u16string&) override {}
+  void TextAt(int, int, const std::u16string&) override {}
   int TextWidth(const std::u16string& text) override { return 6 * static_cast<int>(text.size()); }
 };
 

@@ -44,7 +44,7 @@ class RecordingCanvas : public Canvas {
     y_ = y;
   }
   void SetFontColour(uint32_t colour) override { font_ = colour; }
-  void TextOut(int x, int y, const std::u16string& text) override { texts.push_back({x, y, text, font_}); }
+  void TextAt(int x, int y, const std::u16string& text) override { texts.push_back({x, y, text, font_}); }
   int TextWidth(const std::u16string& text) override { return kCharWidth * static_cast<int>(text.size()); }
 
   // Everything since the last fill, that is, the latest picture.
@@ -96,7 +96,7 @@ class PixelCanvas : public Canvas {
   }
   void SetFontColour(uint32_t colour) override { font_ = colour; }
   // An opaque black cell per character with one dot of the font colour.
-  void TextOut(int x, int y, const std::u16string& text) override {
+  void TextAt(int x, int y, const std::u16string& text) override {
     const int w = TextWidth(text);
     FillRect(x, y, x + w, y + kTextHeight, kBlack);
     for (size_t i = 0; i < text.size(); ++i) Set(x + kCharWidth * static_cast<int>(i) + 1, y + 5, font_);

@@ -20,6 +20,8 @@ std::size_t LoadDiagram(const uint8_t* data, std::size_t size, SampleBuffer& sam
 // The bytes a save writes: the whole buffer.
 inline const uint8_t* DiagramImage(const SampleBuffer& samples) { return samples.data(); }
 
-constexpr const char16_t* kDiagramErrorCaption = u"Ошибка!";
-constexpr const char16_t* kDiagramReadError = u"Не могу открыть файл диаграммы!";
-constexpr const char16_t* kDiagramWriteError = u"Не могу записать файл диаграммы!";
+// How a save or load ended; a failure is shown in an error box ("Ошибка!").
+enum class DiagramStatus { Ok, CannotRead, CannotWrite };
+
+// The box text (UTF-8) for a failure, nullptr for Ok.
+const char* DiagramErrorText(DiagramStatus status);

@@ -1,0 +1,12 @@
+// Diagram files on disk: the whole sample buffer out, up to its size back in.
+#pragma once
+
+#include <string>
+
+#include "analyzer/diagram_file.h"
+
+// Creates or replaces the file with all samples.
+DiagramStatus SaveDiagramFile(const std::wstring& path, const SampleBuffer& samples);
+// Reads up to 65536 bytes over the start of the buffer; on failure the
+// buffer is left as it was.
+DiagramStatus LoadDiagramFile(const std::wstring& path, SampleBuffer& samples);

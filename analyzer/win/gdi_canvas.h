@@ -1,10 +1,15 @@
-// The picture's bitmap: a 32-bit DIB section in a memory DC, drawn with GDI
-// through the Canvas interface and copied to the window when it paints.
+// The picture's bitmap: a 32-bit DIB section in a memory DC, drawn through
+// the Canvas interface and copied to the window when it paints. Text, fills
+// and slanted lines go through GDI; level lines, edges, ticks and markers,
+// tens of thousands per redraw, are written into the bits with the same
+// pixels GDI gives them (end point left out), as a GDI call each is too slow
+// for a zoom click to stay within a frame.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "analyzer/canvas.h"
 #include "analyzer/win/unique_handle.h"
@@ -22,9 +27,9 @@ class GdiCanvas : public Canvas {
   int Width() const { return width_; }
   int Height() const { return height_; }
   // A pixel as 0x00RRGGBB (the DIB's order), top-down.
-  uint32_t PixelAt(int x, int y) const;
+  uint32_t PixelAt(int x, int y);
   // Copies the left part of the picture to a window's DC.
-  void Present(HDC target, int width, int height) const;
+  void Present(HDC target, int width, int height);
 
   void FillRect(int left, int top, int right, int bottom, uint32_t colour) override;
   void SetPenColour(uint32_t colour) override;
@@ -35,7 +40,20 @@ class GdiCanvas : public Canvas {
   int TextWidth(const std::u16string& text) override;
 
  private:
+  void AxisLine(int x0, int y0, int x1, int y1);
+  void BeforeGdi();
+  void SlantedLine(int x0, int y0, int x1, int y1);
+  void FlushSlanted();
+
   int width_, height_;
+  int x_ = 0, y_ = 0;
+  uint32_t pen_ = 0;
+  bool penSet_ = false;
+  bool gdiPending_ = false;  // GDI drew since the bits were last touched
+  std::vector<POINT> slanted_;
+  std::vector<DWORD> slantedCounts_;
+  uint32_t slantedColour_ = 0;
+  RECT slantedBox_ = {};
   UniqueHDC dc_;
   UniqueHBitmap bitmap_;
   UniqueHFont font_;

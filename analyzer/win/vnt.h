@@ -15,6 +15,7 @@
 #include "analyzer/win/base_window.h"
 #include "analyzer/win/image_window.h"
 #include "analyzer/win/unique_handle.h"
+#include "analyzer/win/vnt_picture.h"
 
 class TSettings;
 
@@ -117,6 +118,8 @@ class TVNT : public BaseWindow<TVNT>, public ImageOwner {
   // Tests keep their message loop alive when the window goes.
   bool quitOnDestroy = true;
 
+  // The picture WForm shows (vnt_display.cpp).
+  VntPicture display;
   // Controls the display work draws into or moves.
   HWND Panel1 = nullptr;
   HWND Panel2 = nullptr;

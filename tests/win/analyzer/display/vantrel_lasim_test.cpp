@@ -1,0 +1,271 @@
+// Vantrel.exe driven from outside against the device simulator on COM2: the
+// picture after a capture, the tool buttons, and a diagram saved in one run
+// and loaded in a fresh one.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "analyzer/analyzer_config.h"
+#include "analyzer/picture.h"
+#include "analyzer/win/vnt.h"
+#include "win_test_util.h"
+
+namespace {
+
+uint32_t Dib(uint32_t colour) { return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF); }
+
+constexpr uint32_t kLow = 0x00FF00;
+constexpr uint32_t kHigh = 0xFF0000;
+
+std::wstring WorkDir() {
+  wchar_t dir[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, dir);
+  std::wstring path = std::wstring(dir) + L"vantrel_lasim_display";
+  CreateDirectoryW(path.c_str(), nullptr);
+  return path;
+}
+
+void WriteConfig(const std::wstring& dir) {
+  TAnalyzerConfig config = {};
+  config.Colour0 = kLow;
+  config.Colour1 = kHigh;
+  for (int i = 0; i < 16; ++i) std::snprintf(config.LineNames[i], sizeof config.LineNames[i], "Ln %d", i);
+  config.PortIndex = 1;  // COM2
+  std::memcpy(config.RateText, "8,000", 5);
+  std::ofstream out((dir + L"\\la.cfg").c_str(), std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(&config), sizeof config);
+}
+
+std::vector<uint8_t> FileBytes(const std::wstring& path) {
+  std::ifstream in(path.c_str(), std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+HWND FindChild(HWND parent, const wchar_t* cls) {
+  struct Search {
+    const wchar_t* cls;
+    HWND found;
+  } search = {cls, nullptr};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        if (wcscmp(name, s->cls) == 0) {
+          s->found = child;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The toolbar that holds a command's button.
+HWND ToolbarOf(HWND main, int id) {
+  HWND bar = nullptr;
+  while ((bar = FindWindowExW(main, bar, TOOLBARCLASSNAMEW, nullptr)) != nullptr)
+    if (SendMessageW(bar, TB_COMMANDTOINDEX, static_cast<WPARAM>(id), 0) >= 0) return bar;
+  return nullptr;
+}
+
+bool ToolEnabled(HWND main, int id) {
+  HWND bar = ToolbarOf(main, id);
+  return bar && SendMessageW(bar, TB_ISBUTTONENABLED, static_cast<WPARAM>(id), 0) != 0;
+}
+
+// The picture as the screen shows it.
+wintest::Pixels ScreenOf(HWND window) {
+  RECT rect;
+  GetClientRect(window, &rect);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+  wintest::Pixels result;
+  result.width = rect.right - rect.left;
+  result.height = rect.bottom - rect.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = result.width;
+  info.bmiHeader.biHeight = -result.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, result.width, result.height, screen, rect.left, rect.top, SRCCOPY);
+  GdiFlush();
+  const auto* source = static_cast<const uint32_t*>(bits);
+  result.data.assign(source, source + static_cast<size_t>(result.width) * result.height);
+  for (auto& p : result.data) p &= 0xFFFFFF;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return result;
+}
+
+// The first column where a trace colour shows on line 0: the left margin.
+int TraceStart(const wintest::Pixels& shot) {
+  for (int x = 0; x < shot.width; ++x)
+    for (int y : {2, 10})
+      if (shot.At(x, y) == Dib(kLow) || shot.At(x, y) == Dib(kHigh)) return x;
+  return -1;
+}
+
+class Program {
+ public:
+  explicit Program(const std::wstring& dir) {
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    std::wstring command = L"\"" VANTREL_EXE L"\"";
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi_)) {
+      std::printf("cannot start %ls: %lu\n", command.c_str(), GetLastError());
+      return;
+    }
+    WaitForInputIdle(pi_.hProcess, 10000);
+    wintest::PumpUntil([this] { return (main = FindWindowW(L"TVNT", nullptr)) != nullptr && IsWindowVisible(main); },
+                       30000);
+    if (!main) {
+      DWORD code = 0;
+      GetExitCodeProcess(pi_.hProcess, &code);
+      std::printf("no main window; process exit code %lu\n", code);
+      EnumWindows(
+          [](HWND w, LPARAM) -> BOOL {
+            wchar_t cls[64] = {}, text[128] = {};
+            GetClassNameW(w, cls, 64);
+            GetWindowTextW(w, text, 128);
+            if (IsWindowVisible(w)) std::printf("window %ls \"%ls\"\n", cls, text);
+            return TRUE;
+          },
+          0);
+    }
+    if (main) {
+      SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+      image = FindChild(main, L"TImage");
+    }
+  }
+  ~Program() {
+    if (!pi_.hProcess) return;
+    if (main) PostMessageW(main, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(pi_.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi_.hProcess, 1);
+    CloseHandle(pi_.hThread);
+    CloseHandle(pi_.hProcess);
+  }
+  void Command(int id) { PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(id), 0); }
+  // Waits until the window answers again (after a serial exchange).
+  bool Settle() {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_BLOCK, 15000, &result) != 0;
+  }
+  // Answers the program's file dialog with a name and OK.
+  bool AnswerDialog(const wchar_t* caption, const std::wstring& path) {
+    HWND dialog = nullptr;
+    if (!wintest::PumpUntil([&] { return (dialog = FindWindowW(L"#32770", caption)) && IsWindowVisible(dialog); },
+                            10000))
+      return false;
+    for (int id : {0x480, 0x47c}) SetDlgItemTextW(dialog, id, path.c_str());
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return wintest::PumpUntil([&] { return !IsWindow(dialog); }, 10000);
+  }
+
+  HWND main = nullptr;
+  HWND image = nullptr;
+
+ private:
+  PROCESS_INFORMATION pi_ = {};
+};
+
+TEST(LasimDisplay, CaptureIsDrawnSavedAndLoadedInAFreshRun) {
+  const std::wstring dir = WorkDir();
+  const std::wstring diagram = dir + L"\\захват.lan";
+  DeleteFileW(diagram.c_str());
+  WriteConfig(dir);
+
+  wintest::Pixels captured;
+  {
+    Program run(dir);
+    ASSERT_NE(run.main, nullptr);
+    ASSERT_NE(run.image, nullptr);
+    EXPECT_TRUE(ToolEnabled(run.main, ID_ZOOMIN));
+    EXPECT_FALSE(ToolEnabled(run.main, ID_FINDRIGHT));
+
+    run.Command(ID_BUTREAD);
+    ASSERT_TRUE(run.Settle());
+    wintest::PumpUntil([] { return false; }, 300);
+    captured = ScreenOf(run.image);
+    wintest::SavePng(wintest::ScreenshotPath(L"analyzer_lasim_capture"), ScreenOf(run.main));
+
+    run.Command(ID_WSAVE);
+    ASSERT_TRUE(run.AnswerDialog(L"Сохранить диаграмму", diagram));
+    ASSERT_TRUE(wintest::PumpUntil([&] { return FileBytes(diagram).size() == 65536; }, 10000));
+
+    // A press on line 1 places marker 1 where the cursor is and enables the search.
+    POINT at = {200, 5};
+    ClientToScreen(run.image, &at);
+    SetCursorPos(at.x, at.y);
+    PostMessageW(run.image, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 5));
+    ASSERT_TRUE(run.Settle());
+    wintest::PumpUntil([] { return false; }, 300);
+    const wintest::Pixels marked = ScreenOf(run.image);
+    int markerX = -1;
+    for (int x = 0; x < marked.width && markerX < 0; ++x)
+      if (marked.At(x, 120) == Dib(kMarker1Colour) && marked.At(x, 200) == Dib(kMarker1Colour)) markerX = x;
+    EXPECT_NEAR(markerX, 200, 10);
+    EXPECT_TRUE(ToolEnabled(run.main, ID_FINDRIGHT));
+    EXPECT_TRUE(ToolEnabled(run.main, ID_FINDLEFT));
+
+    run.Command(ID_ZOOMIN);
+    run.Command(ID_ZOOMIN);
+    run.Command(ID_ZOOMIN);
+    ASSERT_TRUE(run.Settle());
+    EXPECT_FALSE(ToolEnabled(run.main, ID_ZOOMIN));
+    EXPECT_TRUE(ToolEnabled(run.main, ID_ZOOMOUT));
+  }
+
+  // Every visible column shows the level the file holds for its sample.
+  const std::vector<uint8_t> file = FileBytes(diagram);
+  ASSERT_EQ(file.size(), 65536u);
+  const int lm = TraceStart(captured);
+  ASSERT_GT(lm, 0);
+  int changes = 0;
+  for (int s = 0; lm + s * 8 + 4 < captured.width; ++s) {
+    const uint16_t v = static_cast<uint16_t>(file[2 * s] | (file[2 * s + 1] << 8));
+    if (s > 0 && v != static_cast<uint16_t>(file[2 * s - 2] | (file[2 * s - 1] << 8))) ++changes;
+    for (int line = 0; line < 16; ++line) {
+      const bool high = (v >> line) & 1;
+      const int x = lm + s * 8 + 4;
+      ASSERT_EQ(captured.At(x, 15 * line + (high ? 2 : 10)), Dib(high ? kHigh : kLow))
+          << "sample " << s << " line " << line;
+      ASSERT_EQ(captured.At(x, 15 * line + (high ? 10 : 2)), 0u) << "sample " << s << " line " << line;
+    }
+  }
+  EXPECT_GT(changes, 0) << "the simulator's capture should not be flat";
+
+  {
+    Program fresh(dir);
+    ASSERT_NE(fresh.main, nullptr);
+    fresh.Command(ID_WOPEN);
+    ASSERT_TRUE(fresh.AnswerDialog(L"Открыть диаграмму", diagram));
+    ASSERT_TRUE(fresh.Settle());
+    wintest::PumpUntil([] { return false; }, 300);
+    const wintest::Pixels loaded = ScreenOf(fresh.image);
+    ASSERT_EQ(loaded.width, captured.width);
+    int differing = 0;
+    for (size_t i = 0; i < loaded.data.size(); ++i) differing += loaded.data[i] != captured.data[i];
+    EXPECT_EQ(differing, 0);
+    wintest::SavePng(wintest::ScreenshotPath(L"analyzer_lasim_loaded"), ScreenOf(fresh.main));
+  }
+  DeleteFileW(diagram.c_str());
+}
+
+}  // namespace

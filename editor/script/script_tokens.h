@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "editor/script/script_cursor.h"
 
@@ -37,7 +38,7 @@ enum class StyleExprResult {
                  // extended-style expression
 };
 
-using StyleLookup = bool (*)(const std::string& name, std::uint32_t& value);
+using StyleLookup = bool (*)(std::string_view name, std::uint32_t& value);
 
 // A number alone, or names joined by '|' and white space:
 //   style-expr := integer | name { '|' name }

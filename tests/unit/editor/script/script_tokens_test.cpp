@@ -184,7 +184,7 @@ TEST(ReadCoordinatesTest, FourDecimalsWithWhiteSpaceAroundCommas) {
   EXPECT_FALSE(ReadCoordinates(hex, x, y, cx, cy));
 }
 
-bool FakeLookup(const std::string& name, std::uint32_t& value) {
+bool FakeLookup(std::string_view name, std::uint32_t& value) {
   if (name == "WS_POPUP") value = 0x80000000;
   else if (name == "WS_CAPTION") value = 0xC00000;
   else if (name == "WS_VISIBLE") value = 0x10000000;

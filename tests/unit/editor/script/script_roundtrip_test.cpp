@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -189,52 +190,26 @@ std::unique_ptr<CDlgRes> MakeDialog(Generator& g, int number, IdentifierTable& i
   return dialog;
 }
 
+auto HeaderOf(const CDlgRes& d) {
+  return std::make_tuple(d.name.Ansi(), d.x, d.y, d.cx, d.cy, d.style, d.exStyle, d.caption.Ansi(), d.captionLength,
+                         d.menuOrdinalFlag, d.menuOrdinal, d.menu.Ansi(), d.menuLength, d.classOrdinalFlag,
+                         d.classAtom, d.className.Ansi(), d.classLength, d.pointSize, d.fontName.Ansi(),
+                         d.fontLength, d.languagePrimary, d.languageSub, d.count);
+}
+
+// A predefined class may come back as its name instead of its atom; the kind
+// says the same.
+auto ControlOf(const DlgItem& c) {
+  return std::make_tuple(c.kind, c.style, c.exStyle, c.x, c.y, c.cx, c.cy, c.text.Ansi(), c.textLength,
+                         c.textOrdinalFlag, c.textOrdinal, c.id, c.order, c.extraLength,
+                         c.kind == ControlKind::Custom ? c.className.Ansi() : std::string());
+}
+
 void ExpectSameDialog(const CDlgRes& a, const CDlgRes& b) {
-  EXPECT_EQ(a.name, b.name);
-  EXPECT_EQ(a.x, b.x);
-  EXPECT_EQ(a.y, b.y);
-  EXPECT_EQ(a.cx, b.cx);
-  EXPECT_EQ(a.cy, b.cy);
-  EXPECT_EQ(a.style, b.style);
-  EXPECT_EQ(a.exStyle, b.exStyle);
-  EXPECT_EQ(a.caption, b.caption);
-  EXPECT_EQ(a.captionLength, b.captionLength);
-  EXPECT_EQ(a.menuOrdinalFlag, b.menuOrdinalFlag);
-  EXPECT_EQ(a.menuOrdinal, b.menuOrdinal);
-  EXPECT_EQ(a.menu, b.menu);
-  EXPECT_EQ(a.menuLength, b.menuLength);
-  EXPECT_EQ(a.classOrdinalFlag, b.classOrdinalFlag);
-  EXPECT_EQ(a.classAtom, b.classAtom);
-  EXPECT_EQ(a.className, b.className);
-  EXPECT_EQ(a.classLength, b.classLength);
-  EXPECT_EQ(a.pointSize, b.pointSize);
-  EXPECT_EQ(a.fontName, b.fontName);
-  EXPECT_EQ(a.fontLength, b.fontLength);
-  EXPECT_EQ(a.languagePrimary, b.languagePrimary);
-  EXPECT_EQ(a.languageSub, b.languageSub);
+  EXPECT_EQ(HeaderOf(a), HeaderOf(b));
   ASSERT_EQ(a.count, b.count);
   for (std::uint32_t order = 1; order <= a.count; ++order) {
-    const DlgItem& x = *a.ControlAt(order);
-    const DlgItem& y = *b.ControlAt(order);
-    SCOPED_TRACE("control " + std::to_string(order) + " kind " + std::to_string(static_cast<int>(x.kind)));
-    EXPECT_EQ(x.kind, y.kind);
-    EXPECT_EQ(x.style, y.style);
-    EXPECT_EQ(x.exStyle, y.exStyle);
-    EXPECT_EQ(x.x, y.x);
-    EXPECT_EQ(x.y, y.y);
-    EXPECT_EQ(x.cx, y.cx);
-    EXPECT_EQ(x.cy, y.cy);
-    EXPECT_EQ(x.text, y.text);
-    EXPECT_EQ(x.textLength, y.textLength);
-    EXPECT_EQ(x.textOrdinalFlag, y.textOrdinalFlag);
-    EXPECT_EQ(x.textOrdinal, y.textOrdinal);
-    EXPECT_EQ(x.id, y.id);
-    EXPECT_EQ(x.order, y.order);
-    EXPECT_EQ(x.extraLength, y.extraLength);
-    // A predefined class may come back as its name instead of its atom.
-    if (x.kind == ControlKind::Custom) {
-      EXPECT_EQ(x.className, y.className);
-    }
+    EXPECT_EQ(ControlOf(*a.ControlAt(order)), ControlOf(*b.ControlAt(order))) << "control " << order;
   }
 }
 

@@ -158,6 +158,10 @@ TEST_F(ScriptWriterTest, ExtendedStylesTextsAndIdentifiers) {
   numbered.textOrdinal = 7;
   EXPECT_EQ(Line(numbered), "   CONTROL 7,IDC_STATIC,\"Static\",WS_GROUP|SS_LEFT,7,8,50,14\r\n");
 
+  // Texts are escaped whole, however long the result.
+  DlgItem quotes = Item(ControlKind::PushButton, 0x00010000, std::string(255, '"').c_str());
+  EXPECT_EQ(Line(quotes), "   PUSHBUTTON \"" + std::string(510, '"') + "\",IDC_STATIC,7,8,50,14\r\n");
+
   // An identifier without a name is an empty field.
   DlgItem unnamed = Item(ControlKind::PushButton, 0x00010000, "a");
   unnamed.id = 4321;

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# The one command that runs the programs: scripts/run.sh PROGRAM [ARGS...]
+#   vantrel [LASIM-OPTIONS...]   Vantrel against the device simulator lasim
+# Each program is one run_<name> function below; builds what is missing first.
+# With a display the program opens on it; without one it runs on a virtual X
+# server, is driven through a short session, and a screenshot path is printed.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+run_dir="$root/build/run"
+mkdir -p "$run_dir"
+
+usage() {
+  sed -n '2,6p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'
+  exit 2
+}
+
+# Processes this script started, ended by their ids on exit.
+started_pids=()
+cleanup() {
+  local pid
+  for pid in "${started_pids[@]:-}"; do
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  done
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+
+build_tree() {  # build_tree PRESET TARGET...
+  local preset="$1"; shift
+  echo "run.sh: building $* ($preset)" >&2
+  [ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >"build/$preset.log" 2>&1
+  cmake --build "build/$preset" -j 2 --target "$@" >>"build/$preset.log" 2>&1 \
+    || { tail -n 40 "build/$preset.log" >&2; exit 1; }
+}
+
+# Without a display: a virtual X server of our own for this run.
+ensure_display() {
+  if [ -n "${DISPLAY:-}" ]; then return 1; fi
+  local display_file
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+  started_pids+=($!)
+  for _ in $(seq 1 100); do [ -s "$display_file" ] && break; sleep 0.05; done
+  export DISPLAY=":$(head -n 1 "$display_file")"
+  rm -f "$display_file"
+  return 0
+}
+
+run_vantrel() {
+  local lasim="build/native/tools/lasim/lasim"
+  local exe="build/windows/bin/Vantrel.exe"
+  local drive="build/windows/tests/win/analyzer/capture/vantrel_drive.exe"
+  local headless=0
+  ensure_display && headless=1
+  [ -x "$lasim" ] || build_tree native lasim
+  if [ ! -f "$exe" ] || { [ $headless = 1 ] && [ ! -f "$drive" ]; }; then
+    build_tree windows Vantrel vantrel_drive
+  fi
+
+  export WINEPREFIX="$run_dir/wineprefix"
+  local workdir="$run_dir/vantrel"
+  mkdir -p "$workdir"
+
+  local lasim_out="$run_dir/lasim.out"
+  "$lasim" --log="$run_dir/lasim.log" "$@" >"$lasim_out" &
+  started_pids+=($!)
+  for _ in $(seq 1 100); do [ -s "$lasim_out" ] && break; sleep 0.05; done
+  local device
+  device=$(head -n 1 "$lasim_out")
+  [ -n "$device" ] || { echo "run.sh: lasim printed no device" >&2; exit 1; }
+  scripts/wine-com.sh COM2 "$device"
+  scripts/wine-com.sh COM1 "$device"
+  echo "run.sh: lasim on $device as COM1 and COM2 (log $run_dir/lasim.log); la.cfg in $workdir"
+
+  if [ $headless = 0 ]; then
+    (cd "$workdir" && "$root/build/windows/wine-run" "$root/$exe")
+    return
+  fi
+  local shot="$root/build/windows/screenshots/vantrel_run.png"
+  mkdir -p "$(dirname "$shot")"
+  "$root/build/windows/wine-run" explorer /desktop=vantrel,1024x768 "Z:$root/$drive" "Z:$root/$exe" \
+    "Z:$workdir" "Z:$shot" || echo "run.sh: the session reported a problem (see above)" >&2
+  echo "$shot"
+}
+
+[ $# -ge 1 ] || usage
+program="$1"; shift
+case "$program" in
+  vantrel) run_vantrel "$@" ;;
+  *) usage ;;
+esac

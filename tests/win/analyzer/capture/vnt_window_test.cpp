@@ -224,6 +224,29 @@ TEST_F(MainWindow, CloseWritesTheConfigurationOnce) {
   EXPECT_THAT(port.log, ElementsAre("close"));
 }
 
+// A rate text that no longer converts must not lock the user out: the box,
+// 8 MHz, and the program goes on and rewrites la.cfg at the end.
+TEST(StartUp, BadRateTextFallsBackToEightMegahertz) {
+  const std::string path = TempConfig("vantrel_bad_rate.cfg");
+  TAnalyzerConfig config;
+  SetDefaultConfig(config, "8,000");
+  SetRateText(config, "abc");
+  RecordingSink sink;
+  ASSERT_TRUE(SaveConfig(path, config, sink));
+  FakePort port;
+  TVNT vnt(port, sink);
+  vnt.quitOnDestroy = false;
+  ASSERT_TRUE(vnt.Create(GetModuleHandleW(nullptr)));
+  ASSERT_TRUE(vnt.Startup(path));
+  EXPECT_THAT(sink.shown, ElementsAre(UserMessage{"\"abc\" не является числом с плавающей точкой.", "Vantrel",
+                                                  MessageIcon::Error}));
+  EXPECT_FLOAT_EQ(vnt.SampleRateMHz, 8.0f);
+  EXPECT_TRUE(port.IsOpen());
+  SendMessageW(vnt.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(FileBytes(path).size(), 210u);
+  std::remove(path.c_str());
+}
+
 class SettingsWindow : public MainWindow {
  protected:
   void TypeName(const wchar_t* name) {

@@ -78,9 +78,8 @@ BOOL CALLBACK SetFontProc(HWND child, LPARAM font) {
 
 TVNT::TVNT(SerialPort& port, MessageSink& sink) : capture(port, sink), port(port), sink(sink) {}
 
-TVNT::~TVNT() {
-  if (tooltip) DestroyWindow(tooltip);
-}
+// The tooltip is owned by the window and goes with it.
+TVNT::~TVNT() = default;
 
 bool TVNT::Create(HINSTANCE instance) {
   this->instance = instance;

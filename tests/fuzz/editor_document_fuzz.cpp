@@ -28,15 +28,25 @@ class QuietUi : public CDocUi {
   void SetDialogTreeRoot(const CStringU&) override {}
 };
 
-// The fuzzer works in a folder of its own, the current directory of the run.
+std::filesystem::path& WorkFolder() {
+  static std::filesystem::path folder;
+  return folder;
+}
+
+void RemoveWorkFolder() {
+  std::error_code ec;
+  std::filesystem::remove_all(WorkFolder(), ec);
+}
+
+// The fuzzer works in a folder of its own, the current directory of the run,
+// removed when the run ends.
 void EnterWorkFolder() {
-  static bool entered = false;
-  if (entered) return;
   namespace fs = std::filesystem;
-  fs::path folder = fs::temp_directory_path() / ("morvid-document-fuzz-" + std::to_string(::getpid()));
-  fs::create_directories(folder);
-  fs::current_path(folder);
-  entered = true;
+  if (!WorkFolder().empty()) return;
+  WorkFolder() = fs::temp_directory_path() / ("morvid-document-fuzz-" + std::to_string(::getpid()));
+  fs::create_directories(WorkFolder());
+  fs::current_path(WorkFolder());
+  std::atexit(RemoveWorkFolder);
 }
 
 void Write(const char* name, const std::string& bytes) {

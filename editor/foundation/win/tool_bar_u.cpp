@@ -4,6 +4,26 @@
 
 #include <vector>
 
+namespace {
+
+// Some toolbars (Wine's among them) keep their tooltip's show and pop
+// notifications to themselves; the parent needs them for its status bar.
+LRESULT CALLBACK ForwardTooltipNotes(HWND toolbar, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_NOTIFY) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    const HWND tooltip = reinterpret_cast<HWND>(SendMessageW(toolbar, TB_GETTOOLTIPS, 0, 0));
+    if (header->hwndFrom == tooltip && (header->code == TTN_SHOW || header->code == TTN_POP)) {
+      const LRESULT result = DefSubclassProc(toolbar, message, wParam, lParam);
+      if (HWND parent = GetParent(toolbar)) SendMessageW(parent, WM_NOTIFY, wParam, lParam);
+      return result;
+    }
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(toolbar, ForwardTooltipNotes, 0);
+  return DefSubclassProc(toolbar, message, wParam, lParam);
+}
+
+}  // namespace
+
 CToolBarU::~CToolBarU() { DestroyControl(); }
 
 void CToolBarU::DestroyControl() {
@@ -23,6 +43,7 @@ int CToolBarU::Create(HINSTANCE instance, CmdEntry* commands, HWND parent, int b
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(toolbarId)), instance, nullptr);
   if (!control) return 0;
   SendMessageW(control, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SetWindowSubclass(control, ForwardTooltipNotes, 0, 0);
 
   int count = 0;
   for (const CmdEntry* row = commands; row->cmd != 0; ++row)

@@ -112,3 +112,19 @@ TEST(ToolBar, DirtyRowsOfTheFrameMenuEnableOrGreyTheirItems) {
   EXPECT_EQ(table[4].menuDirty, 1);
   DestroyMenu(menu);
 }
+
+TEST(ToolBar, TooltipShowAndPopReachTheParent) {
+  CmdEntry table[] = {{IDM_NEW, 1, 0, 0, 100, 0, 0}, {0, 0, 0, 0, 0, 0, 0}};
+  HostWindow host;
+  CToolBarU bar;
+  ASSERT_EQ(bar.Create(Instance(), table, host.get(), IDB_MAIN_TOOLBAR, 100, kMainStyle, BTNS_BUTTON), 1);
+  HWND tooltip = reinterpret_cast<HWND>(SendMessageW(bar.Window(), TB_GETTOOLTIPS, 0, 0));
+  ASSERT_NE(tooltip, nullptr);
+  for (UINT code : {static_cast<UINT>(TTN_SHOW), static_cast<UINT>(TTN_POP)}) {
+    host.notifications.clear();
+    NMHDR header = {tooltip, IDM_NEW, code};
+    SendMessageW(bar.Window(), WM_NOTIFY, IDM_NEW, reinterpret_cast<LPARAM>(&header));
+    ASSERT_FALSE(host.notifications.empty()) << code;
+    EXPECT_EQ(host.notifications.back(), code);
+  }
+}

@@ -1,0 +1,167 @@
+// The shipped Morvid.exe driven from this process: its frame, accelerators,
+// and the status bar texts of tooltips and menus.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "editor/resources/resource.h"
+#include "morvid_process.h"
+#include "win_test_util.h"
+
+namespace {
+
+// Asks the window itself: GetWindowText does not ask another process's windows.
+std::wstring Text(HWND window) {
+  wchar_t text[256] = {};
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &result);
+  return text;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t text[64] = {};
+  GetClassNameW(window, text, 64);
+  return text;
+}
+
+void Keys(std::initializer_list<std::pair<WORD, bool>> strokes) {
+  for (const auto& [key, down] : strokes) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof(input));
+  }
+}
+
+void MoveMouseTo(POINT at) {
+  SetCursorPos(at.x, at.y);
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE;
+  SendInput(1, &input, sizeof(input));
+}
+
+void Click(POINT at) {
+  MoveMouseTo(at);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+// The window as it is on the screen: another process's window cannot be
+// asked to print itself into this process's device context.
+wintest::Pixels ScreenPixels(HWND window) {
+  wintest::Pixels pixels;
+  RECT rc;
+  GetWindowRect(window, &rc);
+  pixels.width = rc.right - rc.left;
+  pixels.height = rc.bottom - rc.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = pixels.width;
+  info.bmiHeader.biHeight = -pixels.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, pixels.width, pixels.height, screen, rc.left, rc.top, SRCCOPY);
+  GdiFlush();
+  const auto* src = static_cast<const uint32_t*>(bits);
+  pixels.data.assign(src, src + static_cast<size_t>(pixels.width) * pixels.height);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+class MorvidExe : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(morvid.Start(wintest::Widen(MORVID_EXE)));
+    frame = morvid.WaitForTopWindow(L"FRAME_WIN_UFC");
+    ASSERT_NE(frame, nullptr);
+    status = GetDlgItem(frame, IDC_STATUS_BAR);
+    ASSERT_NE(status, nullptr);
+  }
+  bool StatusBecomes(const std::wstring& text, DWORD timeoutMs = 8000) {
+    return wintest::PumpUntil([&] { return Text(status) == text; }, timeoutMs);
+  }
+  bool MakeForeground() {
+    SetForegroundWindow(frame);
+    return wintest::PumpUntil([&] { return GetForegroundWindow() == frame; }, 3000);
+  }
+  ChildProcess morvid;
+  HWND frame = nullptr;
+  HWND status = nullptr;
+};
+
+}  // namespace
+
+TEST_F(MorvidExe, StartsWithItsFrameAndChildren) {
+  EXPECT_EQ(Text(frame), L"Resource Editor");
+  EXPECT_NE(GetMenu(frame), nullptr);
+  EXPECT_EQ(ClassOf(GetDlgItem(frame, IDC_MAIN_TOOLBAR)), L"ToolbarWindow32");
+  EXPECT_EQ(SendMessageW(GetDlgItem(frame, IDC_MAIN_TOOLBAR), TB_BUTTONCOUNT, 0, 0), 4);
+  EXPECT_EQ(ClassOf(GetDlgItem(frame, IDC_MDI_CLIENT)), L"MDIClient");
+  EXPECT_EQ(Text(status), L"Готово");
+  // The dialog list panel: a dialog holding the tree.
+  HWND tree = nullptr;
+  for (HWND child = GetWindow(frame, GW_CHILD); child && !tree; child = GetWindow(child, GW_HWNDNEXT))
+    tree = GetDlgItem(child, IDC_DIALOG_TREE);
+  ASSERT_NE(tree, nullptr);
+  EXPECT_EQ(TreeView_GetCount(tree), 1u);  // the root of the new project
+
+  // For review: the frame as the user sees it.
+  wintest::PumpUntil([&] { return !GetUpdateRect(frame, nullptr, FALSE); }, 3000);
+  const wintest::Pixels pixels = ScreenPixels(frame);
+  EXPECT_NE(pixels.At(pixels.width / 2, pixels.height / 2), 0u);  // the MDI client's grey, not an empty capture
+  EXPECT_TRUE(wintest::SavePng(wintest::ScreenshotPath(L"morvid_frame"), pixels));
+}
+
+TEST_F(MorvidExe, TooltipTextsReachTheStatusBar) {
+  ASSERT_TRUE(MakeForeground());
+  HWND toolbar = GetDlgItem(frame, IDC_MAIN_TOOLBAR);
+  const LRESULT size = SendMessageW(toolbar, TB_GETBUTTONSIZE, 0, 0);
+  // The second button (Open); buttons are laid out from the left edge.
+  POINT over = {LOWORD(size) + LOWORD(size) / 2, HIWORD(size) / 2 + 2};
+  ClientToScreen(toolbar, &over);
+  MoveMouseTo(over);
+  EXPECT_TRUE(StatusBecomes(L"Открыть документ")) << wintest::Narrow(Text(status));
+
+  RECT mdi;
+  GetWindowRect(GetDlgItem(frame, IDC_MDI_CLIENT), &mdi);
+  MoveMouseTo({(mdi.left + mdi.right) / 2, (mdi.top + mdi.bottom) / 2});
+  EXPECT_TRUE(StatusBecomes(L"Готово")) << wintest::Narrow(Text(status));
+}
+
+TEST_F(MorvidExe, MenuHelpTextsReachTheStatusBar) {
+  ASSERT_TRUE(MakeForeground());
+  // A click on "&Файл" in the menu bar opens it; the pointer then rests on its first item.
+  POINT client = {0, 0};
+  ClientToScreen(frame, &client);
+  const POINT file = {client.x + 20, client.y - GetSystemMetrics(SM_CYMENU) / 2};
+  Click(file);
+  EXPECT_TRUE(StatusBecomes(L"")) << wintest::Narrow(Text(status));
+  MoveMouseTo({file.x + 10, client.y + 10});
+  EXPECT_TRUE(StatusBecomes(L"Создать новый документ")) << wintest::Narrow(Text(status));
+  Keys({{VK_ESCAPE, true}, {VK_ESCAPE, false}, {VK_ESCAPE, true}, {VK_ESCAPE, false}});
+  EXPECT_TRUE(StatusBecomes(L"Готово")) << wintest::Narrow(Text(status));
+}
+
+TEST_F(MorvidExe, AltXClosesTheProgram) {
+  ASSERT_TRUE(MakeForeground());
+  Keys({{VK_MENU, true}, {'X', true}, {'X', false}, {VK_MENU, false}});
+  EXPECT_TRUE(morvid.WaitForExit(8000));
+  EXPECT_EQ(morvid.ExitCode(), 0u);
+}

@@ -5,11 +5,16 @@
 #include <string>
 
 #include "editor/app/command_line.h"
+#include "editor/app/win/design_host.h"
 #include "editor/app/win/frame.h"
 #include "editor/app/win/shell_hooks.h"
+#include "editor/design/win/design_window.h"
+#include "editor/design/win/placeholder_class.h"
 #include "editor/foundation/error_u.h"
 #include "editor/foundation/win/app_path_u.h"
+#include "editor/foundation/win/code_page_win.h"
 #include "editor/resources/resource.h"
+#include "editor/script/script_reader.h"
 
 namespace {
 
@@ -37,7 +42,9 @@ int OpenFromCommandLine(CFrame& frame, ShellHooks& hooks, const std::wstring& ar
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) {
-  if (!CFrame::RegisterClasses(instance)) return 0;
+  InstallSystemCodePage();
+  if (!CFrame::RegisterClasses(instance, CDesignWindow::WindowProc)) return 0;
+  morvid::SetCustomClassHook(RegisterPlaceholderClass);
   AppPath().Init(instance);
   INITCOMMONCONTROLSEX controls = {sizeof(controls), kCommonControls};
   if (!InitCommonControlsEx(&controls)) return 0;
@@ -46,6 +53,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) 
   CFrame frame;
   HWND window = frame.Create(instance, &hooks);
   if (!window) return 0;
+  CFrameDesignHost designHost(frame);
+  CDesignWindow::SetHost(&designHost);
   FrameErrorSink errorSink(&frame);
   AppError().SetSink(&errorSink);
   ShowWindow(window, show);
@@ -70,6 +79,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) 
 
   AppPath().SaveWorkDir();
   hooks.Exit();
+  CDesignWindow::SetHost(nullptr);
   AppError().SetSink(nullptr);
   return static_cast<int>(msg.wParam);
 }

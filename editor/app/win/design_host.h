@@ -1,0 +1,17 @@
+// The frame as the shell of the design windows.
+#pragma once
+
+#include "editor/app/win/frame.h"
+#include "editor/design/win/design_window.h"
+
+class CFrameDesignHost : public CDesignHost {
+ public:
+  explicit CFrameDesignHost(CFrame& frame) : frame(frame) {}
+  HWND FrameWindow() override { return frame.Window(); }
+  HMENU MenuAnchor() override { return frame.ProjectMenu(); }
+  void DesignWindowDestroyed(HWND designWindow) override { frame.ForgetDesignWindow(designWindow); }
+  void RefreshProperties() override { frame.RefreshProperties(); }
+
+ private:
+  CFrame& frame;
+};

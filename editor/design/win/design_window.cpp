@@ -1,0 +1,409 @@
+#include "editor/design/win/design_window.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "editor/design/dlg_res.h"
+#include "editor/foundation/win/float_tool_bar_u.h"
+#include "editor/resources/resource.h"
+
+namespace {
+
+constexpr wchar_t kObjectProperty[] = L"CDesignWindow";
+constexpr UINT_PTR kControlSubclass = 1;
+constexpr UINT_PTR kInnerSubclass = 2;
+constexpr WPARAM kProgressShown = 60;  // a bar that shows it is one
+constexpr wchar_t kEditText[] = L"Text";
+
+CDesignHost* g_host = nullptr;
+HMENU g_dialogMenu = nullptr;
+
+HINSTANCE InstanceOf(HWND window) {
+  return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+}
+
+// The class names of the predefined atoms of a template, 0x0080 to 0x0085.
+const wchar_t* ClassOf(const DlgItem& item) {
+  static const wchar_t* const predefined[] = {L"BUTTON", L"EDIT", L"STATIC", L"LISTBOX", L"SCROLLBAR", L"COMBOBOX"};
+  if (item.classOrdinalFlag == kOrdinalFlag) {
+    const unsigned index = item.classAtom - ClassAtom::Button;
+    return index < 6 ? predefined[index] : L"STATIC";
+  }
+  return item.className.W();
+}
+
+// Inner windows (the edit field of a combo box) stay disabled whatever their
+// control does with them.
+LRESULT CALLBACK InnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_ENABLE) return 0;
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, InnerProc, kInnerSubclass);
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+BOOL CALLBACK DisableInner(HWND inner, LPARAM) {
+  SetWindowSubclass(inner, InnerProc, kInnerSubclass, 0);
+  EnableWindow(inner, FALSE);
+  return TRUE;
+}
+
+bool IsMouseMessage(UINT message) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A control on the surface never reacts to the mouse itself: the surface
+// dialog gets every click. Inside a group box the clicks go through to what
+// lies beneath, so only its frame band belongs to it.
+LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR ref) {
+  auto* self = reinterpret_cast<CDesignWindow*>(ref);
+  if (message == WM_NCHITTEST) {
+    const LRESULT hit = DefSubclassProc(control, message, wParam, lParam);
+    if (hit != HTTRANSPARENT) return HTCLIENT;
+    const int order = GetDlgCtrlID(control);
+    if (self->Dialog().KindAt(static_cast<std::uint32_t>(order)) != ControlKind::GroupBox) return HTCLIENT;
+    RECT inner;
+    GetWindowRect(control, &inner);
+    RECT margin = {2, 7, 2, 2};
+    MapDialogRect(self->SurfaceDialog(), &margin);
+    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    inner.left += margin.left;
+    inner.top += margin.top;
+    inner.right -= margin.right;
+    inner.bottom -= margin.bottom;
+    return PtInRect(&inner, pt) ? HTTRANSPARENT : HTCLIENT;
+  }
+  if (IsMouseMessage(message) && self->SurfaceDialog()) {
+    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    MapWindowPoints(control, self->SurfaceDialog(), &pt, 1);
+    SendMessageW(self->SurfaceDialog(), message, wParam, MAKELPARAM(pt.x, pt.y));
+    return 0;
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(control, ControlProc, kControlSubclass);
+  return DefSubclassProc(control, message, wParam, lParam);
+}
+
+int FindPopup(HMENU bar, HMENU popup) {
+  const int n = GetMenuItemCount(bar);
+  for (int i = 0; i < n; ++i)
+    if (GetSubMenu(bar, i) == popup) return i;
+  return -1;
+}
+
+}  // namespace
+
+void InsertDialogMenu(HWND frame, HMENU anchor) {
+  HMENU bar = GetMenu(frame);
+  if (!bar) return;
+  if (!g_dialogMenu || !IsMenu(g_dialogMenu)) g_dialogMenu = LoadMenuW(InstanceOf(frame), MAKEINTRESOURCEW(IDR_DIALOG_MENU));
+  if (!g_dialogMenu || FindPopup(bar, g_dialogMenu) >= 0) return;
+  // Found by handle: a maximised MDI child puts its system menu in front.
+  const int at = FindPopup(bar, anchor);
+  if (at < 0) return;
+  const wchar_t* text = nullptr;
+  const int n = LoadStringW(InstanceOf(frame), IDS_DIALOG_MENU, reinterpret_cast<LPWSTR>(&text), 0);
+  const std::wstring caption = n > 0 ? std::wstring(text, static_cast<size_t>(n)) : std::wstring();
+  InsertMenuW(bar, static_cast<UINT>(at + 1), MF_BYPOSITION | MF_POPUP | MF_STRING,
+              reinterpret_cast<UINT_PTR>(g_dialogMenu), caption.c_str());
+  DrawMenuBar(frame);
+}
+
+void RemoveDialogMenu(HWND frame) {
+  HMENU bar = GetMenu(frame);
+  if (!bar || !g_dialogMenu) return;
+  const int at = FindPopup(bar, g_dialogMenu);
+  if (at < 0) return;
+  // Removed, not deleted: the same popup comes back on the next activation.
+  RemoveMenu(bar, static_cast<UINT>(at), MF_BYPOSITION);
+  DrawMenuBar(frame);
+}
+
+int HasDialogMenu(HWND frame) {
+  HMENU bar = GetMenu(frame);
+  return bar && g_dialogMenu && FindPopup(bar, g_dialogMenu) >= 0 ? 1 : 0;
+}
+
+int CWindowUnitMap::MapDialogRect(DlgRect& rect) const {
+  RECT rc = {rect.left, rect.top, rect.right, rect.bottom};
+  if (!::MapDialogRect(dialog, &rc)) return 0;
+  rect = {rc.left, rc.top, rc.right, rc.bottom};
+  return 1;
+}
+
+void CDesignWindow::SetHost(CDesignHost* host) { g_host = host; }
+
+CDesignWindow* CDesignWindow::FromWindow(HWND designWindow) {
+  return designWindow ? static_cast<CDesignWindow*>(GetPropW(designWindow, kObjectProperty)) : nullptr;
+}
+
+CDlgRes* CDesignWindow::DialogOf(HWND designWindow) {
+  CDesignWindow* self = FromWindow(designWindow);
+  return self ? &self->dialog : nullptr;
+}
+
+void CDesignWindow::SetActive(HWND designWindow, int active) {
+  CDesignWindow* self = FromWindow(designWindow);
+  if (!self) return;
+  self->dialog.active = active;
+  if (g_host) {
+    if (active)
+      InsertDialogMenu(g_host->FrameWindow(), g_host->MenuAnchor());
+    else
+      RemoveDialogMenu(g_host->FrameWindow());
+  }
+  self->Repaint();
+}
+
+LRESULT CALLBACK CDesignWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    const auto* mdi = static_cast<const MDICREATESTRUCTW*>(creation->lpCreateParams);
+    auto* res = mdi ? reinterpret_cast<CDlgRes*>(mdi->lParam) : nullptr;
+    if (!res) return FALSE;
+    auto* self = new CDesignWindow(window, *res);
+    SetPropW(window, kObjectProperty, self);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(res));
+    SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
+    res->window = window;
+    res->surface = self;
+    return DefMDIChildProcW(window, message, wParam, lParam);
+  }
+  CDesignWindow* self = FromWindow(window);
+  if (!self) return DefMDIChildProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    RemovePropW(window, kObjectProperty);
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    delete self;
+    return DefMDIChildProcW(window, message, wParam, lParam);
+  }
+  return self->OnMessage(message, wParam, lParam);
+}
+
+LRESULT CDesignWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      if (!OnCreate()) return -1;
+      break;
+    case WM_MDIACTIVATE:
+      if (reinterpret_cast<HWND>(lParam) == hwnd)
+        OnActivate(1);
+      else if (reinterpret_cast<HWND>(wParam) == hwnd)
+        OnActivate(0);
+      break;
+    case WM_SIZE:
+      // A minimised window is not the one being edited; restored, it is again.
+      if (wParam == SIZE_MINIMIZED && dialog.active)
+        OnActivate(0);
+      else if (wParam != SIZE_MINIMIZED && !dialog.active && g_host && GetParent(hwnd) &&
+               reinterpret_cast<HWND>(SendMessageW(GetParent(hwnd), WM_MDIGETACTIVE, 0, 0)) == hwnd)
+        OnActivate(1);
+      break;
+    case WM_ERASEBKGND:
+      EraseBackground(reinterpret_cast<HDC>(wParam));
+      return 1;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+      SetFocus(hwnd);
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      SetFocus(hwnd);
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      break;
+    default:
+      break;
+  }
+  return DefMDIChildProcW(hwnd, message, wParam, lParam);
+}
+
+int CDesignWindow::OnCreate() {
+  const CDialogTemplate block = dialog.BuildTemplate(TemplateMode::DesignSurface);
+  HWND surface = CreateDialogIndirectParamW(InstanceOf(hwnd), reinterpret_cast<LPCDLGTEMPLATEW>(block.Data()), hwnd,
+                                            SurfaceProc, reinterpret_cast<LPARAM>(this));
+  if (!surface) return 0;
+  surfaceDialog = surface;
+  ShowPalette();
+  // A palette left on the static text tool keeps it; any other tool is dropped.
+  if (g_palette.CheckedTool() == IDM_TOOL_STATIC_TEXT) {
+    dialog.tool = 1;
+  } else {
+    g_palette.ReleaseTools();
+    dialog.tool = 0;
+  }
+  return 1;
+}
+
+void CDesignWindow::ShowPalette() {
+  if (!g_host) return;
+  RECT rc;
+  GetWindowRect(surfaceDialog, &rc);
+  const int width = kPaletteButtonsWidth + 2 * GetSystemMetrics(SM_CXEDGE);
+  if (!g_palette.Palette()) {
+    if (!g_palette.CreatePalette(InstanceOf(hwnd), g_host->FrameWindow(), rc.right + kPaletteGap, rc.top, width)) return;
+    g_palette.AutoSize();
+  }
+  g_palette.ShowPalette();
+}
+
+void CDesignWindow::OnActivate(int activated) {
+  dialog.active = activated;
+  if (g_host) {
+    if (activated) {
+      InsertDialogMenu(g_host->FrameWindow(), g_host->MenuAnchor());
+      g_palette.ShowPalette();
+    } else {
+      RemoveDialogMenu(g_host->FrameWindow());
+      g_palette.HidePalette();
+    }
+    g_host->RefreshProperties();
+  }
+  Repaint();
+}
+
+void CDesignWindow::OnDestroy() {
+  // The last active window leaves no dialog menu behind; when another one
+  // takes over, it was deactivated first.
+  if (dialog.active && g_host) {
+    RemoveDialogMenu(g_host->FrameWindow());
+    g_palette.HidePalette();
+  }
+  dialog.active = 0;
+  dialog.window = nullptr;
+  dialog.surface = nullptr;
+  if (g_host) {
+    g_host->DesignWindowDestroyed(hwnd);
+    g_host->RefreshProperties();
+  }
+}
+
+// The system window colour around the surface dialog, and the two top corner
+// squares of its rectangle, where its caption corners may leave gaps.
+void CDesignWindow::EraseBackground(HDC dc) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  const int saved = SaveDC(dc);
+  HBRUSH brush = GetSysColorBrush(COLOR_WINDOW);
+  if (surfaceDialog && IsWindowVisible(surfaceDialog)) {
+    RECT rc;
+    GetWindowRect(surfaceDialog, &rc);
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&rc), 2);
+    const int side = GetSystemMetrics(SM_CYCAPTION) / 2;
+    RECT left = {rc.left, rc.top, rc.left + side, rc.top + side};
+    RECT right = {rc.right - side, rc.top, rc.right, rc.top + side};
+    FillRect(dc, &left, brush);
+    FillRect(dc, &right, brush);
+    ExcludeClipRect(dc, rc.left, rc.top, rc.right, rc.bottom);
+  }
+  FillRect(dc, &client, brush);
+  RestoreDC(dc, saved);
+}
+
+INT_PTR CALLBACK CDesignWindow::SurfaceProc(HWND surface, UINT message, WPARAM, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    auto* self = reinterpret_cast<CDesignWindow*>(lParam);
+    SetWindowLongPtrW(surface, DWLP_USER, lParam);
+    self->InitSurface(surface);
+    return FALSE;  // the focus stays with the design window, never in a control
+  }
+  auto* self = reinterpret_cast<CDesignWindow*>(GetWindowLongPtrW(surface, DWLP_USER));
+  if (!self) return FALSE;
+  switch (message) {
+    case WM_NCHITTEST:
+      SetWindowLongPtrW(surface, DWLP_MSGRESULT, HTCLIENT);
+      return TRUE;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      SetFocus(self->hwnd);
+      return TRUE;
+    case WM_PAINT:
+      for (HWND child = GetWindow(surface, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        InvalidateRect(child, nullptr, FALSE);
+      return FALSE;
+    case WM_DESTROY:
+      self->dialog.selection.Clear();
+      self->dialog.dialogSelected = 1;
+      self->surfaceDialog = nullptr;
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+void CDesignWindow::InitSurface(HWND surface) {
+  surfaceDialog = surface;
+  for (const auto& item : dialog.controls) {
+    HWND control = GetDlgItem(surface, item->order);
+    if (!control) continue;
+    TakeOverControl(control);
+    SetClassLongPtrW(control, GCL_STYLE, GetClassLongPtrW(control, GCL_STYLE) | CS_DBLCLKS);
+    if (item->kind == ControlKind::Edit) SetWindowTextW(control, kEditText);
+    if (item->kind == ControlKind::Progress) SendMessageW(control, PBM_SETPOS, kProgressShown, 0);
+  }
+}
+
+void CDesignWindow::TakeOverControl(HWND control) {
+  EnumChildWindows(control, DisableInner, 0);
+  SetWindowSubclass(control, ControlProc, kControlSubclass, reinterpret_cast<DWORD_PTR>(this));
+}
+
+WindowHandle CDesignWindow::ControlWindow(std::uint16_t order) const {
+  return surfaceDialog ? GetDlgItem(surfaceDialog, order) : nullptr;
+}
+
+void CDesignWindow::RenumberControlWindow(std::uint16_t from, std::uint16_t to) {
+  HWND control = surfaceDialog ? GetDlgItem(surfaceDialog, from) : nullptr;
+  if (control) SetWindowLongPtrW(control, GWLP_ID, to);
+}
+
+WindowHandle CDesignWindow::CreateControlWindow(const DlgItem& item) {
+  if (!surfaceDialog) return nullptr;
+  DWORD style = item.style | WS_CHILD | WS_VISIBLE;
+  // A buddy up-down would change its neighbour's text on the surface.
+  if (item.kind == ControlKind::UpDown) style &= ~static_cast<DWORD>(UDS_SETBUDDYINT);
+  DWORD exStyle = item.exStyle;
+  if (item.style & WS_BORDER) exStyle |= WS_EX_CLIENTEDGE;
+  DlgRect position{item.x, item.y, 0, 0};
+  DlgRect size{0, 0, item.cx, item.cy};
+  const CWindowUnitMap map(surfaceDialog);
+  if (!map.MapDialogRect(position) || !map.MapDialogRect(size)) return nullptr;
+  HWND control = CreateWindowExW(exStyle, ClassOf(item), L"", style, position.left, position.top, size.right,
+                                 size.bottom, surfaceDialog, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.order)),
+                                 InstanceOf(hwnd), nullptr);
+  if (!control) return nullptr;
+  TakeOverControl(control);
+  SendMessageW(control, WM_SETFONT, SendMessageW(surfaceDialog, WM_GETFONT, 0, 0), FALSE);
+  if (item.textOrdinalFlag != kOrdinalFlag && item.text.Length() > 0) SetWindowTextW(control, item.text.W());
+  if (item.kind == ControlKind::Progress) SendMessageW(control, PBM_SETPOS, kProgressShown, 0);
+  HWND before = item.order > 1 ? GetDlgItem(surfaceDialog, item.order - 1) : HWND_TOP;
+  if (before) SetWindowPos(control, before, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return control;
+}
+
+void CDesignWindow::DestroyControlWindow(WindowHandle window) {
+  if (window) DestroyWindow(static_cast<HWND>(window));
+}
+
+void CDesignWindow::Repaint() {
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void CDesignWindow::CloseDesignWindow() {
+  HWND client = GetParent(hwnd);
+  if (client)
+    SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd), 0);
+  else
+    DestroyWindow(hwnd);
+}

@@ -1,0 +1,93 @@
+// CDesignWindow: the MDI child (class CHILD_WIN_UFC) that shows one dialog
+// live, as a real child dialog built from the model's template, with the
+// control palette beside it. Its user data is the CDlgRes; the object itself
+// is the dialog's CSurfaceLink while the window exists.
+#pragma once
+
+#include <windows.h>
+
+#include "editor/design/surface_link.h"
+
+class CDlgRes;
+struct DlgItem;
+
+// What a design window needs of the shell around it.
+class CDesignHost {
+ public:
+  virtual ~CDesignHost() = default;
+  // Owner of the palette; its menu bar gets the dialog menu.
+  virtual HWND FrameWindow() = 0;
+  // The popup after which the dialog menu is inserted.
+  virtual HMENU MenuAnchor() = 0;
+  virtual void DesignWindowDestroyed(HWND designWindow) = 0;
+  virtual void RefreshProperties() = 0;
+};
+
+// Pixels of a dialog window's own dialog units.
+class CWindowUnitMap : public CDialogUnitMap {
+ public:
+  explicit CWindowUnitMap(HWND dialog) : dialog(dialog) {}
+  int MapDialogRect(DlgRect& rect) const override;
+
+ private:
+  HWND dialog;
+};
+
+class CDesignWindow : public CSurfaceLink {
+ public:
+  static constexpr int kSurfaceX = 5;  // dialog units
+  static constexpr int kSurfaceY = 5;
+  static constexpr int kPaletteGap = 10;
+  static constexpr int kPaletteButtonsWidth = 48;
+
+  // The procedure of CHILD_WIN_UFC; the MDI creation parameter is the CDlgRes.
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // The shell every design window reports to; set before the first opens.
+  static void SetHost(CDesignHost* host);
+
+  static CDesignWindow* FromWindow(HWND designWindow);
+  static CDlgRes* DialogOf(HWND designWindow);
+  // The active flag with its menu: set, the dialog menu is in the frame's
+  // menu bar; cleared, it is not. The window is repainted.
+  static void SetActive(HWND designWindow, int active);
+
+  CDesignWindow(const CDesignWindow&) = delete;
+  CDesignWindow& operator=(const CDesignWindow&) = delete;
+  ~CDesignWindow() override = default;
+
+  HWND Window() const { return hwnd; }
+  HWND SurfaceDialog() const { return surfaceDialog; }
+  CDlgRes& Dialog() const { return dialog; }
+
+  // CSurfaceLink
+  WindowHandle ControlWindow(std::uint16_t order) const override;
+  void RenumberControlWindow(std::uint16_t from, std::uint16_t to) override;
+  WindowHandle CreateControlWindow(const DlgItem& item) override;
+  void DestroyControlWindow(WindowHandle window) override;
+  void Repaint() override;
+  void CloseDesignWindow() override;
+
+ private:
+  CDesignWindow(HWND window, CDlgRes& dialog) : hwnd(window), dialog(dialog) {}
+
+  static INT_PTR CALLBACK SurfaceProc(HWND surface, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  int OnCreate();
+  void ShowPalette();
+  void OnActivate(int activated);
+  void OnDestroy();
+  void EraseBackground(HDC dc);
+  void InitSurface(HWND surface);
+  // Subclasses the control and disables its inner windows.
+  void TakeOverControl(HWND control);
+
+  HWND hwnd;
+  CDlgRes& dialog;
+  HWND surfaceDialog = nullptr;
+};
+
+// Puts the dialog menu into the frame's menu bar right after `anchor`
+// (once), or takes it out.
+void InsertDialogMenu(HWND frame, HMENU anchor);
+void RemoveDialogMenu(HWND frame);
+int HasDialogMenu(HWND frame);

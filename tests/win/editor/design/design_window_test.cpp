@@ -1,0 +1,315 @@
+// Design windows in process: an MDI child of a real frame showing its dialog
+// as a live child dialog, the palette beside it, the dialog menu while it is
+// active, and the model's edits reaching the control windows.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "editor/app/win/design_host.h"
+#include "editor/app/win/frame.h"
+#include "editor/design/dlg_res.h"
+#include "editor/design/toolbox.h"
+#include "editor/design/win/design_window.h"
+#include "editor/design/win/placeholder_class.h"
+#include "editor/foundation/win/float_tool_bar_u.h"
+#include "win_test_util.h"
+
+namespace {
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+DlgItem Tool(int tool, int x, int y, const char16_t* text = nullptr) {
+  DlgItem item;
+  ToolboxDefaults(tool, item);
+  item.x = static_cast<std::int16_t>(x);
+  item.y = static_cast<std::int16_t>(y);
+  item.cx = 40;
+  item.cy = 12;
+  if (text) {
+    item.text.Assign(text);
+    item.textLength = static_cast<std::uint32_t>(item.text.Length() + 1);
+  }
+  return item;
+}
+
+std::unique_ptr<CDlgRes> SampleDialog(const char* name) {
+  auto dialog = std::make_unique<CDlgRes>();
+  dialog->FillWithDefaults(name);
+  dialog->AppendCopy(Tool(7, 5, 5));                // edit
+  dialog->AppendCopy(Tool(13, 5, 25));              // progress bar
+  DlgItem combo = Tool(8, 5, 45);                   // combo box with an edit field
+  combo.style = (combo.style & ~0xFu) | CBS_DROPDOWN;
+  dialog->AppendCopy(combo);
+  DlgItem custom;
+  custom.kind = ControlKind::Custom;
+  custom.style = WS_VISIBLE;
+  custom.className.Assign("MorvidTestWidget");
+  custom.classLength = static_cast<std::uint32_t>(custom.className.Length() + 1);
+  custom.x = 60;
+  custom.y = 5;
+  custom.cx = 30;
+  custom.cy = 20;
+  dialog->AppendCopy(custom);
+  DlgItem group = Tool(6, 60, 40, u"Группа");
+  group.cx = 60;
+  group.cy = 40;
+  dialog->AppendCopy(group);
+  dialog->count = static_cast<std::uint16_t>(dialog->controls.size());
+  return dialog;
+}
+
+// One frame for the whole suite: creating and destroying top-level windows
+// is slow under Wine without a window manager.
+class DesignWindow : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    INITCOMMONCONTROLSEX init = {sizeof init, 0x4FF};
+    InitCommonControlsEx(&init);
+    CFrame::RegisterClasses(GetModuleHandleW(nullptr), CDesignWindow::WindowProc);
+    frame = new CFrame;
+    host = new CFrameDesignHost(*frame);
+    frame->Create(GetModuleHandleW(nullptr), &hooks);
+    SetWindowPos(frame->Window(), nullptr, 0, 0, 900, 650, SWP_NOZORDER);
+    ShowWindow(frame->Window(), SW_SHOW);
+    CDesignWindow::SetHost(host);
+  }
+  static void TearDownTestSuite() {
+    if (g_palette.Palette()) DestroyWindow(g_palette.Palette());
+    delete frame;
+    delete host;
+    CDesignWindow::SetHost(nullptr);
+  }
+  void SetUp() override {
+    ASSERT_NE(frame->Window(), nullptr);
+    ASSERT_EQ(RegisterPlaceholderClass(CStringU("MorvidTestWidget")), 1);
+    first = SampleDialog("IDD_FIRST");
+    second = SampleDialog("IDD_SECOND");
+  }
+  void TearDown() override {
+    first.reset();
+    second.reset();
+    wintest::PumpPending();
+  }
+  HWND Open(CDlgRes& dialog) {
+    HWND window = frame->CreateDesignWindow(dialog.name.W(), &dialog);
+    wintest::PumpPending();
+    return window;
+  }
+  HWND Active() { return frame->ActiveDesignWindow(); }
+
+  static EmptyDocumentHooks hooks;
+  static CFrame* frame;
+  static CFrameDesignHost* host;
+  std::unique_ptr<CDlgRes> first;
+  std::unique_ptr<CDlgRes> second;
+};
+
+EmptyDocumentHooks DesignWindow::hooks;
+CFrame* DesignWindow::frame = nullptr;
+CFrameDesignHost* DesignWindow::host = nullptr;
+
+}  // namespace
+
+TEST_F(DesignWindow, ShowsTheDialogLiveAsAMaximisedChild) {
+  HWND window = Open(*first);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(ClassOf(window), L"CHILD_WIN_UFC");
+  EXPECT_TRUE(IsZoomed(window));
+  EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  EXPECT_EQ(first->window, window);
+  EXPECT_EQ(reinterpret_cast<CDlgRes*>(GetWindowLongPtrW(window, GWLP_USERDATA)), first.get());
+
+  CDesignWindow* design = CDesignWindow::FromWindow(window);
+  ASSERT_NE(design, nullptr);
+  HWND surface = design->SurfaceDialog();
+  ASSERT_NE(surface, nullptr);
+  EXPECT_EQ(GetParent(surface), window);
+  EXPECT_TRUE(IsWindowVisible(surface));
+  // The template places the client area, below the dialog's own caption.
+  RECT at = {5, 5, 0, 0};
+  MapDialogRect(surface, &at);
+  POINT origin = {0, 0};
+  MapWindowPoints(surface, window, &origin, 1);
+  EXPECT_EQ(origin.x, at.left);
+  EXPECT_EQ(origin.y, at.top);
+
+  // One window per record, its child identifier the record's order.
+  int children = 0;
+  for (HWND c = GetWindow(surface, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ++children;
+  EXPECT_EQ(children, static_cast<int>(first->ControlCount()));
+  EXPECT_EQ(TextOf(GetDlgItem(surface, 1)), L"Ok");
+  EXPECT_EQ(TextOf(GetDlgItem(surface, 2)), L"Cancel");
+  EXPECT_EQ(ClassOf(GetDlgItem(surface, 3)), L"Edit");
+  EXPECT_EQ(TextOf(GetDlgItem(surface, 3)), L"Text");
+  EXPECT_EQ(SendMessageW(GetDlgItem(surface, 4), PBM_GETPOS, 0, 0), 60);
+  HWND combo = GetDlgItem(surface, 5);
+  HWND comboEdit = GetWindow(combo, GW_CHILD);
+  ASSERT_NE(comboEdit, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(comboEdit));
+  EXPECT_EQ(ClassOf(GetDlgItem(surface, 6)), L"MorvidTestWidget");
+  EXPECT_EQ(TextOf(GetDlgItem(surface, 7)), L"Группа");
+  EXPECT_TRUE(GetClassLongPtrW(GetDlgItem(surface, 1), GCL_STYLE) & CS_DBLCLKS);
+}
+
+TEST_F(DesignWindow, ControlsTakeNoClicksOfTheirOwn) {
+  HWND window = Open(*first);
+  HWND surface = CDesignWindow::FromWindow(window)->SurfaceDialog();
+  HWND button = GetDlgItem(surface, 1);
+  RECT rc;
+  GetWindowRect(button, &rc);
+  const LPARAM centre = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+  EXPECT_EQ(SendMessageW(button, WM_NCHITTEST, 0, centre), HTCLIENT);
+  // A click pushes nothing: the button never reports it to the dialog.
+  SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+  EXPECT_EQ(SendMessageW(button, BM_GETSTATE, 0, 0) & BST_PUSHED, 0);
+  EXPECT_EQ(GetFocus(), window);
+
+  // Inside a group box the point belongs to what lies beneath; its frame is its own.
+  HWND group = GetDlgItem(surface, 7);
+  GetWindowRect(group, &rc);
+  EXPECT_EQ(SendMessageW(group, WM_NCHITTEST, 0, MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2)),
+            HTTRANSPARENT);
+  EXPECT_EQ(SendMessageW(group, WM_NCHITTEST, 0, MAKELPARAM(rc.left, (rc.top + rc.bottom) / 2)), HTCLIENT);
+}
+
+TEST_F(DesignWindow, PaletteStandsBesideTheSurfaceDialog) {
+  HWND window = Open(*first);
+  HWND surface = CDesignWindow::FromWindow(window)->SurfaceDialog();
+  HWND palette = g_palette.Palette();
+  ASSERT_NE(palette, nullptr);
+  EXPECT_TRUE(IsWindowVisible(palette));
+  EXPECT_EQ(GetWindow(palette, GW_OWNER), frame->Window());
+  RECT dialogRect, paletteRect;
+  GetWindowRect(surface, &dialogRect);
+  GetWindowRect(palette, &paletteRect);
+  EXPECT_EQ(paletteRect.right - paletteRect.left, 48 + 2 * GetSystemMetrics(SM_CXEDGE));
+  // The surface moved when the child was maximised after its creation, so
+  // only the palette's place against the frame's client area is stable.
+  EXPECT_GT(paletteRect.left, dialogRect.left);
+  EXPECT_EQ(first->tool, 0);
+}
+
+TEST_F(DesignWindow, DialogMenuFollowsTheActiveWindow) {
+  HMENU bar = GetMenu(frame->Window());
+  const int before = GetMenuItemCount(bar);
+  HWND one = Open(*first);
+  EXPECT_TRUE(HasDialogMenu(frame->Window()));
+  EXPECT_EQ(first->active, 1);
+  HWND two = Open(*second);
+  EXPECT_EQ(Active(), two);
+  EXPECT_EQ(first->active, 0);
+  EXPECT_EQ(second->active, 1);
+  // One dialog menu, right after "П&роект", whatever the maximised child added in front.
+  int at = -1, count = 0;
+  for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+    wchar_t text[64] = {};
+    GetMenuStringW(bar, i, text, 64, MF_BYPOSITION);
+    if (std::wstring(text) == L"&Диалог") {
+      ++count;
+      at = i;
+    }
+  }
+  EXPECT_EQ(count, 1);
+  ASSERT_GT(at, 0);
+  EXPECT_EQ(GetSubMenu(bar, at - 1), frame->ProjectMenu());
+
+  // Closing the active one hands the menu to the other; closing the last removes it.
+  SendMessageW(frame->MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(two), 0);
+  wintest::PumpPending();
+  EXPECT_EQ(second->window, nullptr);
+  EXPECT_EQ(second->surface, nullptr);
+  EXPECT_EQ(Active(), one);
+  EXPECT_TRUE(HasDialogMenu(frame->Window()));
+  SendMessageW(frame->MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(one), 0);
+  wintest::PumpPending();
+  EXPECT_FALSE(HasDialogMenu(frame->Window()));
+  EXPECT_EQ(GetMenuItemCount(bar), before);
+  EXPECT_TRUE(frame->OpenDesignWindows().empty());
+  EXPECT_FALSE(IsWindowVisible(g_palette.Palette()));
+}
+
+TEST_F(DesignWindow, PanelFocusTogglesTheActiveFlagAndMenu) {
+  HWND window = Open(*first);
+  CDesignWindow::SetActive(window, 0);
+  EXPECT_EQ(first->active, 0);
+  EXPECT_FALSE(HasDialogMenu(frame->Window()));
+  CDesignWindow::SetActive(window, 1);
+  CDesignWindow::SetActive(window, 1);
+  EXPECT_EQ(first->active, 1);
+  EXPECT_TRUE(HasDialogMenu(frame->Window()));
+}
+
+TEST_F(DesignWindow, DestroyingTheDialogClosesItsWindow) {
+  HWND window = Open(*first);
+  first.reset();
+  wintest::PumpPending();
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(frame->OpenDesignWindows().empty());
+}
+
+// Removing and inserting records keeps every window's identifier equal to its
+// record's order, and a re-created window comes back at its Z-order place.
+TEST_F(DesignWindow, ModelEditsRenumberAndRecreateWindows) {
+  HWND window = Open(*first);
+  HWND surface = CDesignWindow::FromWindow(window)->SurfaceDialog();
+  HWND edit = GetDlgItem(surface, 3);
+  HWND progress = GetDlgItem(surface, 4);
+  std::unique_ptr<DlgItem> removed = first->RemoveControl(3);
+  ASSERT_NE(removed, nullptr);
+  EXPECT_FALSE(IsWindow(edit));
+  EXPECT_EQ(GetDlgItem(surface, 3), progress);
+  EXPECT_EQ(GetDlgItem(surface, 7), nullptr);
+
+  DlgItem* back = first->InsertControl(3, std::move(removed));
+  ASSERT_NE(back, nullptr);
+  HWND again = GetDlgItem(surface, 3);
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(ClassOf(again), L"Edit");
+  EXPECT_EQ(GetDlgItem(surface, 4), progress);
+  EXPECT_EQ(GetWindow(GetDlgItem(surface, 2), GW_HWNDNEXT), again);
+  EXPECT_EQ(GetWindow(again, GW_HWNDNEXT), progress);
+  EXPECT_EQ(SendMessageW(again, WM_GETFONT, 0, 0), SendMessageW(surface, WM_GETFONT, 0, 0));
+}
+
+TEST_F(DesignWindow, CreatedControlsFollowTheirRecord) {
+  HWND window = Open(*first);
+  CDesignWindow* design = CDesignWindow::FromWindow(window);
+  DlgItem updown = Tool(12, 100, 5);
+  updown.style |= UDS_SETBUDDYINT | WS_BORDER;
+  DlgItem* placed = first->AppendCopy(updown);
+  HWND created = static_cast<HWND>(design->CreateControlWindow(*placed));
+  ASSERT_NE(created, nullptr);
+  EXPECT_EQ(GetDlgCtrlID(created), placed->order);
+  EXPECT_EQ(GetWindowLongPtrW(created, GWL_STYLE) & UDS_SETBUDDYINT, 0);
+  EXPECT_TRUE(GetWindowLongPtrW(created, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  DlgItem bar = Tool(13, 100, 30);
+  HWND progress = static_cast<HWND>(design->CreateControlWindow(*first->AppendCopy(bar)));
+  ASSERT_NE(progress, nullptr);
+  EXPECT_EQ(SendMessageW(progress, PBM_GETPOS, 0, 0), 60);
+}
+
+TEST(PlaceholderClass, RegistersUnknownNamesOnlyOnce) {
+  EXPECT_EQ(RegisterPlaceholderClass(CStringU("MorvidUnknownOne")), 1);
+  EXPECT_EQ(RegisterPlaceholderClass(CStringU("MorvidUnknownOne")), 1);
+  EXPECT_EQ(RegisterPlaceholderClass(CStringU("Button")), 1);
+  EXPECT_EQ(RegisterPlaceholderClass(CStringU("")), 0);
+  HWND w = CreateWindowExW(0, L"MorvidUnknownOne", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+  EXPECT_NE(w, nullptr);
+  DestroyWindow(w);
+}

@@ -163,18 +163,21 @@ int CDoc::Open() {
 }
 
 int CDoc::OpenScript(const CStringU& path) {
-  auto defined = [this](const std::string& name) { return macroNames.IsNameTaken(name); };
   if (!StripComments(path, kStripFile)) {
     RemoveTempFiles();
     return 0;
   }
-  macroNames.Clear();
-  CollectMacroNames(path, macroNames);
-  CollectMacroNames(headerPath, macroNames);
+  // The names replace the document's only once the open goes ahead: a quiet
+  // failure keeps the script in use, whose save needs its own names.
+  IdentifierTable names;
+  CollectMacroNames(path, names);
+  CollectMacroNames(headerPath, names);
+  auto defined = [&names](const std::string& name) { return names.IsNameTaken(name); };
   if (!ResolveConditionals(kStripFile, kResolvedFile, defined)) {
     RemoveTempFiles();
     return 0;
   }
+  macroNames.CopyFrom(names);
 
   AppError().Clear();
   if (!OpenDocument(path)) {

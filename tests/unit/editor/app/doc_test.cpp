@@ -142,6 +142,14 @@ TEST_F(DocTest, OpenOfAnUnreadableScriptFailsQuietlyAndKeepsTheDocument) {
   ASSERT_EQ(1, Open());
   ui.log.clear();
   EXPECT_EQ(0, doc.OpenScript(CStringU(u"missing.rc")));
+
+  // The prepared copy cannot be written: the names of the script in use stay.
+  WriteBytes("other.rc", "#define OTHER\n");
+  apptest::fs::create_directory("ex0002.tmp");
+  EXPECT_EQ(0, doc.OpenScript(CStringU(u"other.rc")));
+  EXPECT_FALSE(doc.macroNames.IsNameTaken("OTHER"));
+  EXPECT_TRUE(doc.macroNames.IsNameTaken("APSTUDIO_READONLY_SYMBOLS"));
+
   EXPECT_TRUE(ui.log.empty());
   EXPECT_EQ("IDD_ABOUT IDD_LIST ", Names());
   EXPECT_EQ("s.rc", U8(doc.pathName));

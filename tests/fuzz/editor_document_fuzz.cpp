@@ -38,16 +38,25 @@ void RemoveWorkFolder() {
   std::filesystem::remove_all(WorkFolder(), ec);
 }
 
-// The fuzzer works in a folder of its own, the current directory of the run,
-// removed when the run ends.
-void EnterWorkFolder() {
-  namespace fs = std::filesystem;
-  if (!WorkFolder().empty()) return;
-  WorkFolder() = fs::temp_directory_path() / ("morvid-document-fuzz-" + std::to_string(::getpid()));
-  fs::create_directories(WorkFolder());
-  fs::current_path(WorkFolder());
-  std::atexit(RemoveWorkFolder);
-}
+// Each input runs in a folder of the fuzzer's own, removed at the end; the
+// current directory is restored afterwards, because the fuzzer reads its
+// corpus by relative names.
+class InWorkFolder {
+ public:
+  InWorkFolder() : saved_(std::filesystem::current_path()) {
+    namespace fs = std::filesystem;
+    if (WorkFolder().empty()) {
+      WorkFolder() = fs::temp_directory_path() / ("morvid-document-fuzz-" + std::to_string(::getpid()));
+      fs::create_directories(WorkFolder());
+      std::atexit(RemoveWorkFolder);
+    }
+    fs::current_path(WorkFolder());
+  }
+  ~InWorkFolder() { std::filesystem::current_path(saved_); }
+
+ private:
+  std::filesystem::path saved_;
+};
 
 void Write(const char* name, const std::string& bytes) {
   std::ofstream(name, std::ios::binary | std::ios::trunc) << bytes;
@@ -56,7 +65,7 @@ void Write(const char* name, const std::string& bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  EnterWorkFolder();
+  InWorkFolder folder;
   Write("s.rc", std::string(reinterpret_cast<const char*>(data), size));
   Write("Resource.h", "#define IDC_STATIC -1\r\n#define IDD_A 100\r\n#define IDC_B 101\r\n#define FLAG\r\n");
   QuietUi ui;

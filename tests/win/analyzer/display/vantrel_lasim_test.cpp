@@ -139,15 +139,6 @@ class Program {
       DWORD code = 0;
       GetExitCodeProcess(pi_.hProcess, &code);
       std::printf("no main window; process exit code %lu\n", code);
-      EnumWindows(
-          [](HWND w, LPARAM) -> BOOL {
-            wchar_t cls[64] = {}, text[128] = {};
-            GetClassNameW(w, cls, 64);
-            GetWindowTextW(w, text, 128);
-            if (IsWindowVisible(w)) std::printf("window %ls \"%ls\"\n", cls, text);
-            return TRUE;
-          },
-          0);
     }
     if (main) {
       SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);

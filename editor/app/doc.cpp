@@ -167,17 +167,18 @@ int CDoc::OpenScript(const CStringU& path) {
     RemoveTempFiles();
     return 0;
   }
-  // The names replace the document's only once the open goes ahead: a quiet
-  // failure keeps the script in use, whose save needs its own names.
-  IdentifierTable names;
-  CollectMacroNames(path, names);
-  CollectMacroNames(headerPath, names);
-  auto defined = [&names](const std::string& name) { return names.IsNameTaken(name); };
+  macroNames.Clear();
+  CollectMacroNames(path, macroNames);
+  CollectMacroNames(headerPath, macroNames);
+  auto defined = [this](const std::string& name) { return macroNames.IsNameTaken(name); };
   if (!ResolveConditionals(kStripFile, kResolvedFile, defined)) {
+    // A quiet failure keeps the script in use, whose save needs its names.
+    macroNames.Clear();
+    if (!untitled) CollectMacroNames(pathName, macroNames);
+    CollectMacroNames(headerPath, macroNames);
     RemoveTempFiles();
     return 0;
   }
-  macroNames.CopyFrom(names);
 
   AppError().Clear();
   if (!OpenDocument(path)) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The one command that runs the programs: scripts/run.sh PROGRAM [ARGS...]
 #   vantrel [LASIM-OPTIONS...]   Vantrel against the device simulator lasim
+#   morvid [SCRIPT.rc]           Morvid on a script, or on examples/morvid/example.rc
 # Each program is one run_<name> function below; builds what is missing first.
 # With a display the program opens on it; without one it runs on a virtual X
 # server, is driven through a short session, and a screenshot path is printed.
@@ -11,7 +12,7 @@ run_dir="$root/build/run"
 mkdir -p "$run_dir"
 
 usage() {
-  sed -n '2,6p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'
+  sed -n '2,7p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'
   exit 2
 }
 
@@ -84,9 +85,36 @@ run_vantrel() {
   echo "$shot"
 }
 
+run_morvid() {
+  local exe="build/windows/bin/Morvid.exe"
+  local drive="build/windows/tests/win/editor/shell/morvid_drive.exe"
+  local script="${1:-examples/morvid/example.rc}"
+  [ -f "$script" ] || { echo "run.sh: no script $script" >&2; exit 1; }
+  script=$(cd "$(dirname "$script")" && pwd)/$(basename "$script")
+  local headless=0
+  ensure_display && headless=1
+  if [ ! -f "$exe" ] || { [ $headless = 1 ] && [ ! -f "$drive" ]; }; then
+    build_tree windows Morvid morvid_drive
+  fi
+
+  export WINEPREFIX="$run_dir/wineprefix"
+  # Wine sees the Unix root as drive Z:.
+  local win_script="Z:${script//\//\\}"
+  if [ $headless = 0 ]; then
+    "$root/build/windows/wine-run" "$root/$exe" "$win_script"
+    return
+  fi
+  local shot="$root/build/windows/screenshots/morvid_run.png"
+  mkdir -p "$(dirname "$shot")"
+  "$root/build/windows/wine-run" explorer /desktop=morvid,1024x768 "Z:$root/$drive" "Z:$root/$exe" \
+    "$win_script" "Z:$shot" || echo "run.sh: the session reported a problem (see above)" >&2
+  echo "$shot"
+}
+
 [ $# -ge 1 ] || usage
 program="$1"; shift
 case "$program" in
   vantrel) run_vantrel "$@" ;;
+  morvid) run_morvid "$@" ;;
   *) usage ;;
 esac

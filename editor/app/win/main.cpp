@@ -6,8 +6,8 @@
 
 #include "editor/app/command_line.h"
 #include "editor/app/win/design_host.h"
+#include "editor/app/win/doc_shell_hooks.h"
 #include "editor/app/win/frame.h"
-#include "editor/app/win/shell_hooks.h"
 #include "editor/design/win/design_window.h"
 #include "editor/design/win/placeholder_class.h"
 #include "editor/foundation/error_u.h"
@@ -49,7 +49,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) 
   INITCOMMONCONTROLSEX controls = {sizeof(controls), kCommonControls};
   if (!InitCommonControlsEx(&controls)) return 0;
 
-  EmptyDocumentHooks hooks;
+  DocShellHooks hooks;
   CFrame frame;
   HWND window = frame.Create(instance, &hooks);
   if (!window) return 0;

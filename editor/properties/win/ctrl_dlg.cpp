@@ -209,3 +209,13 @@ int CCtrlDlg::RenameDialogInTree(const std::wstring& folderText, const std::wstr
   tv.pszText = const_cast<wchar_t*>(newName.c_str());
   return TreeView_SetItem(tree, &tv) ? 1 : 0;
 }
+
+int CCtrlDlg::SetRootText(const std::wstring& rootText) {
+  HTREEITEM root = tree ? TreeView_GetRoot(tree) : nullptr;
+  if (!root) return 0;
+  TVITEMW tv = {};
+  tv.mask = TVIF_TEXT | TVIF_HANDLE;
+  tv.hItem = root;
+  tv.pszText = const_cast<wchar_t*>(rootText.c_str());
+  return TreeView_SetItem(tree, &tv) ? 1 : 0;
+}

@@ -35,6 +35,8 @@ class CCtrlDlg {
   int FillDialogTree(const std::wstring& rootText, const std::wstring& folderText,
                      const std::vector<std::wstring>& dialogNames);
   int AddDialogToTree(const std::wstring& folderText, const std::wstring& dialogName);
+  // The root's text, as after a save under a new name.
+  int SetRootText(const std::wstring& rootText);
   int RenameDialogInTree(const std::wstring& folderText, const std::wstring& oldName, const std::wstring& newName);
 
   HWND Window() const { return window; }

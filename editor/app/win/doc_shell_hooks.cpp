@@ -1,0 +1,70 @@
+#include "editor/app/win/doc_shell_hooks.h"
+
+#include <commdlg.h>
+
+#include "editor/app/win/frame.h"
+#include "editor/foundation/win/app_path_u.h"
+
+DocShellHooks::DocShellHooks() : doc(std::make_unique<CDoc>(*this)) {}
+
+DocShellHooks::~DocShellHooks() = default;
+
+CStringU DocShellHooks::ProgramTitle() { return frame ? CStringU(frame->Title().c_str()) : CStringU(); }
+
+CDocUi::Answer DocShellHooks::AskYesNoCancel(const CStringU& text) {
+  if (!frame) return Answer::Cancel;
+  switch (frame->ShowMessage(text.W(), MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+      return Answer::Yes;
+    case IDNO:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
+  }
+}
+
+void DocShellHooks::ShowWarning(const std::u16string& text) {
+  if (frame) frame->ShowMessage(std::wstring(text.begin(), text.end()), MB_OK | MB_ICONWARNING);
+}
+
+bool DocShellHooks::AskPath(bool save, const CStringU& initialDir, CStringU& path) {
+  wchar_t file[MAX_PATH] = {};
+  if (save) lstrcpynW(file, path.W(), MAX_PATH);
+  OPENFILENAMEW ofn = {};
+  ofn.lStructSize = sizeof(ofn);
+  ofn.hwndOwner = frame ? frame->Window() : nullptr;
+  ofn.lpstrFilter = reinterpret_cast<const wchar_t*>(kScriptFileFilter);
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = file;
+  ofn.nMaxFile = MAX_PATH;
+  ofn.lpstrInitialDir = initialDir.IsEmpty() ? nullptr : initialDir.W();
+  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  ModalScope modal(ofn.hwndOwner);
+  const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  if (!chosen) return false;
+  path = CStringU(file);
+  return true;
+}
+
+bool DocShellHooks::AskOpenPath(const CStringU& initialDir, CStringU& path) { return AskPath(false, initialDir, path); }
+
+bool DocShellHooks::AskSavePath(const CStringU& initialDir, CStringU& path) { return AskPath(true, initialDir, path); }
+
+CStringU DocShellHooks::GetWorkDir() { return AppPath().GetWorkDir(); }
+
+void DocShellHooks::SetWorkDir(const CStringU& dir) { AppPath().SetWorkDir(dir.W()); }
+
+void DocShellHooks::ResetDialogTree(const CStringU& root) {
+  if (frame) frame->Panel().ResetDialogTree(root.W());
+}
+
+void DocShellHooks::FillDialogTree(const CStringU& root, const CStringU& folder) {
+  if (!frame) return;
+  std::vector<std::wstring> names;
+  for (const auto& dialog : doc->dialogs) names.emplace_back(dialog->name.W());
+  frame->Panel().FillDialogTree(root.W(), folder.W(), names);
+}
+
+void DocShellHooks::SetDialogTreeRoot(const CStringU& root) {
+  if (frame) frame->Panel().SetRootText(root.W());
+}

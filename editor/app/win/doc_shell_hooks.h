@@ -1,0 +1,41 @@
+// The shell on the real document: New, Open, Save, the command line and the
+// close prompt run through CDoc, whose questions, file dialogs and tree
+// updates this class answers with the frame's windows.
+#pragma once
+
+#include <memory>
+
+#include "editor/app/doc.h"
+#include "editor/app/doc_ui.h"
+#include "editor/app/win/shell_hooks.h"
+
+class DocShellHooks : public EmptyDocumentHooks, public CDocUi {
+ public:
+  DocShellHooks();
+  ~DocShellHooks() override;
+
+  int NewCommand() override { return doc->New(); }
+  int OpenCommand() override { return doc->Open(); }
+  int SaveCommand() override { return doc->Save(); }
+  int OpenScript(const std::wstring& fullPath) override { return doc->OpenScript(CStringU(fullPath.c_str())); }
+  int QueryClose() override { return doc->PromptSaveChanges(); }
+  void Exit() override { doc.reset(); }
+
+  CStringU ProgramTitle() override;
+  Answer AskYesNoCancel(const CStringU& text) override;
+  void ShowWarning(const std::u16string& text) override;
+  bool AskOpenPath(const CStringU& initialDir, CStringU& path) override;
+  bool AskSavePath(const CStringU& initialDir, CStringU& path) override;
+  CStringU GetWorkDir() override;
+  void SetWorkDir(const CStringU& dir) override;
+  void ResetDialogTree(const CStringU& root) override;
+  void FillDialogTree(const CStringU& root, const CStringU& folder) override;
+  void SetDialogTreeRoot(const CStringU& root) override;
+
+  CDoc& Document() { return *doc; }
+
+ private:
+  bool AskPath(bool save, const CStringU& initialDir, CStringU& path);
+
+  std::unique_ptr<CDoc> doc;
+};

@@ -1,0 +1,49 @@
+// Drives one short session of Morvid.exe for scripts/run.sh without a
+// display: start it on a script, wait until the dialog list is filled and the
+// frame painted, save a screenshot of the frame, close it.
+//   morvid_drive.exe MORVID.EXE SCRIPT SCREENSHOT.png
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+
+#include "../morvid_process.h"
+#include "../screen_pixels.h"
+#include "editor/resources/resource.h"
+#include "win_test_util.h"
+
+namespace {
+
+HWND FindTree(HWND frame) {
+  for (HWND child = GetWindow(frame, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (HWND tree = GetDlgItem(child, IDC_DIALOG_TREE)) return tree;
+  return nullptr;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 4) {
+    fprintf(stderr, "usage: morvid_drive MORVID.EXE SCRIPT SCREENSHOT.png\n");
+    return 2;
+  }
+  ChildProcess morvid;
+  if (!morvid.Start(argv[1], L"\"" + std::wstring(argv[2]) + L"\"")) {
+    fprintf(stderr, "morvid_drive: Morvid.exe did not start\n");
+    return 1;
+  }
+  HWND frame = morvid.WaitForTopWindow(L"FRAME_WIN_UFC");
+  if (!frame) {
+    fprintf(stderr, "morvid_drive: no frame window\n");
+    return 1;
+  }
+  HWND tree = FindTree(frame);
+  const bool filled = wintest::PumpUntil([&] { return tree && TreeView_GetCount(tree) > 1; }, 10000);
+  if (!filled) fprintf(stderr, "morvid_drive: the dialog list stayed empty (did the script open?)\n");
+  wintest::PumpUntil([&] { return !GetUpdateRect(frame, nullptr, FALSE); }, 3000);
+  wintest::PumpUntil([] { return false; }, 500);  // the children paint after the frame
+  const bool saved = wintest::SavePng(argv[3], ScreenPixels(frame));
+  if (!saved) fprintf(stderr, "morvid_drive: the screenshot was not written\n");
+  return filled && saved ? 0 : 1;
+}

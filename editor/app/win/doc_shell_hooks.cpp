@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "editor/app/win/frame.h"
+#include "editor/design/win/design_window.h"
 #include "editor/foundation/win/app_path_u.h"
 
 DocShellHooks::DocShellHooks() : doc(std::make_unique<CDoc>(*this)) {}
@@ -68,3 +69,20 @@ void DocShellHooks::FillDialogTree(const CStringU& root, const CStringU& folder)
 void DocShellHooks::SetDialogTreeRoot(const CStringU& root) {
   if (frame) frame->Panel().SetRootText(root.W());
 }
+
+// An open dialog is only brought forward (and restored when minimised).
+int DocShellHooks::OpenDesignWindow(const std::wstring& dialogName) {
+  if (!frame) return 0;
+  const int index = doc->FindDialog(CStringU(dialogName.c_str()));
+  if (index < 0) return 0;
+  CDlgRes& dialog = *doc->dialogs[static_cast<size_t>(index)];
+  if (HWND existing = static_cast<HWND>(dialog.window)) {
+    SendMessageW(frame->MdiClient(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(existing), 0);
+    if (IsIconic(existing)) SendMessageW(frame->MdiClient(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(existing), 0);
+    SetFocus(existing);
+    return 1;
+  }
+  return frame->CreateDesignWindow(dialogName, &dialog) ? 1 : 0;
+}
+
+void DocShellHooks::SetDesignActive(HWND designWindow, int active) { CDesignWindow::SetActive(designWindow, active); }

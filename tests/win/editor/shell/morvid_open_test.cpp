@@ -69,3 +69,59 @@ TEST(MorvidOpen, ScriptThatFailsShowsTheErrorAndLeavesANewDocument) {
       },
       10000));
 }
+
+namespace {
+
+void DoubleClickIn(HWND window, POINT at) {
+  ClientToScreen(window, &at);
+  SetCursorPos(at.x, at.y);
+  INPUT input[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    input[i].type = INPUT_MOUSE;
+    input[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  }
+  SendInput(4, input, sizeof(INPUT));
+}
+
+int DesignWindowCount(HWND mdiClient) {
+  int count = 0;
+  for (HWND child = GetWindow(mdiClient, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t cls[64] = {};
+    GetClassNameW(child, cls, 64);
+    if (std::wstring(cls) == L"CHILD_WIN_UFC") ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+TEST(MorvidOpen, DoubleClickOpensTheDialogOnceInAMaximisedDesignWindow) {
+  ChildProcess morvid;
+  ASSERT_TRUE(morvid.Start(wintest::Widen(MORVID_EXE), L"morvid\\example.rc", kExamples));
+  ASSERT_TRUE(ShowsTheExampleDialogs(morvid));
+  HWND frame = morvid.FindTopWindow(L"FRAME_WIN_UFC");
+  HWND tree = FindTree(frame);
+  HWND mdi = GetDlgItem(frame, IDC_MDI_CLIENT);
+  SetForegroundWindow(frame);
+  wintest::PumpUntil([&] { return GetForegroundWindow() == frame; }, 3000);
+
+  HTREEITEM folder = TreeView_GetChild(tree, TreeView_GetRoot(tree));
+  HTREEITEM second = TreeView_GetNextSibling(tree, TreeView_GetChild(tree, folder));
+  ASSERT_NE(second, nullptr);
+  TreeView_SelectItem(tree, second);
+  // On the item's text: root, folder, first dialog, then this one.
+  const int row = static_cast<int>(TreeView_GetItemHeight(tree));
+  const POINT onItem = {3 * static_cast<int>(TreeView_GetIndent(tree)) + 20, 3 * row + row / 2};
+  DoubleClickIn(tree, onItem);
+  HWND design = nullptr;
+  ASSERT_TRUE(wintest::PumpUntil([&] { return (design = GetWindow(mdi, GW_CHILD)) != nullptr && DesignWindowCount(mdi) == 1; }, 8000));
+  wchar_t title[64] = {};
+  GetWindowTextW(design, title, 64);
+  EXPECT_EQ(std::wstring(title), L"IDD_SETTINGS");
+  EXPECT_TRUE(IsZoomed(design));
+
+  SetForegroundWindow(frame);
+  DoubleClickIn(tree, onItem);
+  wintest::PumpUntil([] { return false; }, 1000);  // time for a second window, which must not come
+  EXPECT_EQ(DesignWindowCount(mdi), 1);
+}

@@ -1,6 +1,6 @@
 // Drives one short session of Morvid.exe for scripts/run.sh without a
-// display: start it on a script, wait until the dialog list is filled and the
-// frame painted, save a screenshot of the frame, close it.
+// display: start it on a script, wait until the dialog list is filled, open
+// the first dialog, save a screenshot of the frame, close it.
 //   morvid_drive.exe MORVID.EXE SCRIPT SCREENSHOT.png
 #include <windows.h>
 #include <commctrl.h>
@@ -41,9 +41,29 @@ int wmain(int argc, wchar_t** argv) {
   HWND tree = FindTree(frame);
   const bool filled = wintest::PumpUntil([&] { return tree && TreeView_GetCount(tree) > 1; }, 10000);
   if (!filled) fprintf(stderr, "morvid_drive: the dialog list stayed empty (did the script open?)\n");
+  if (filled) {
+    // A double click on the first dialog (root, folder, then the dialogs) opens it.
+    SetForegroundWindow(frame);
+    wintest::PumpUntil([&] { return GetForegroundWindow() == frame; }, 3000);
+    const int row = static_cast<int>(TreeView_GetItemHeight(tree));
+    POINT at = {3 * static_cast<int>(TreeView_GetIndent(tree)) + 20, 2 * row + row / 2};
+    ClientToScreen(tree, &at);
+    SetCursorPos(at.x, at.y);
+    wintest::PumpUntil([] { return false; }, 300);  // the tree sees the pointer arrive first
+    INPUT input[4] = {};
+    for (int i = 0; i < 4; ++i) {
+      input[i].type = INPUT_MOUSE;
+      input[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    }
+    SendInput(4, input, sizeof(INPUT));
+    HWND mdi = GetDlgItem(frame, IDC_MDI_CLIENT);
+    if (!wintest::PumpUntil([&] { return GetWindow(mdi, GW_CHILD) != nullptr; }, 8000))
+      fprintf(stderr, "morvid_drive: the first dialog did not open\n");
+  }
   wintest::PumpUntil([&] { return !GetUpdateRect(frame, nullptr, FALSE); }, 3000);
   wintest::PumpUntil([] { return false; }, 500);  // the children paint after the frame
-  const bool saved = wintest::SavePng(argv[3], ScreenPixels(frame));
+  // The palette beside the design window belongs in the picture too.
+  const bool saved = wintest::SavePng(argv[3], ScreenPixels(GetDesktopWindow()));
   if (!saved) fprintf(stderr, "morvid_drive: the screenshot was not written\n");
   return filled && saved ? 0 : 1;
 }

@@ -2,8 +2,10 @@
 
 #include <commdlg.h>
 
+#include "editor/app/add_dialog.h"
 #include "editor/app/win/frame.h"
 #include "editor/design/win/design_window.h"
+#include "editor/resources/resource.h"
 #include "editor/foundation/win/app_path_u.h"
 
 DocShellHooks::DocShellHooks() : doc(std::make_unique<CDoc>(*this)) {}
@@ -86,3 +88,13 @@ int DocShellHooks::OpenDesignWindow(const std::wstring& dialogName) {
 }
 
 void DocShellHooks::SetDesignActive(HWND designWindow, int active) { CDesignWindow::SetActive(designWindow, active); }
+
+int DocShellHooks::AddDialog() {
+  if (!frame) return 0;
+  CDlgRes* dialog = AddNewDialog(*doc);
+  if (!dialog) return 0;
+  const std::wstring name = dialog->name.W();
+  if (!frame->CreateDesignWindow(name, dialog)) return 0;
+  frame->Panel().AddDialogToTree(frame->LoadText(IDS_DIALOGS), name);
+  return 1;
+}

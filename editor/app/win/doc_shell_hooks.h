@@ -20,6 +20,7 @@ class DocShellHooks : public EmptyDocumentHooks, public CDocUi {
   int OpenScript(const std::wstring& fullPath) override { return doc->OpenScript(CStringU(fullPath.c_str())); }
   int QueryClose() override { return doc->PromptSaveChanges(); }
   void Exit() override { doc.reset(); }
+  int AddDialog() override;
   int OpenDesignWindow(const std::wstring& dialogName) override;
   void SetDesignActive(HWND designWindow, int active) override;
 

@@ -125,3 +125,24 @@ TEST(MorvidOpen, DoubleClickOpensTheDialogOnceInAMaximisedDesignWindow) {
   wintest::PumpUntil([] { return false; }, 1000);  // time for a second window, which must not come
   EXPECT_EQ(DesignWindowCount(mdi), 1);
 }
+
+TEST(MorvidOpen, AddDialogOpensItAndListsItAndClosingThenAsks) {
+  ChildProcess morvid;
+  ASSERT_TRUE(morvid.Start(wintest::Widen(MORVID_EXE), L"", kExamples));
+  HWND frame = morvid.WaitForTopWindow(L"FRAME_WIN_UFC");
+  ASSERT_NE(frame, nullptr);
+  HWND tree = FindTree(frame);
+  HWND mdi = GetDlgItem(frame, IDC_MDI_CLIENT);
+  PostMessageW(frame, WM_COMMAND, IDM_ADD_DIALOG, 0);
+  ASSERT_TRUE(wintest::PumpUntil([&] { return DesignWindowCount(mdi) == 1 && TreeView_GetCount(tree) == 3; }, 8000));
+  wchar_t title[64] = {};
+  GetWindowTextW(GetWindow(mdi, GW_CHILD), title, 64);
+  EXPECT_EQ(std::wstring(title), L"IDD_DLG1");
+
+  // The new dialog is an unsaved change: closing asks first; No closes.
+  PostMessageW(frame, WM_CLOSE, 0, 0);
+  HWND box = morvid.WaitForTopWindow(L"#32770", 8000);
+  ASSERT_NE(box, nullptr);
+  PostMessageW(box, WM_COMMAND, IDNO, 0);
+  EXPECT_TRUE(morvid.WaitForExit(8000));
+}

@@ -8,6 +8,21 @@
 #include "editor/resources/resource.h"
 #include "editor/foundation/win/app_path_u.h"
 
+namespace {
+
+using FileDialog = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// The common dialogs bring a large set of libraries with them; they are
+// loaded the first time a file is chosen, not at every start.
+FileDialog LoadFileDialog(bool save) {
+  static HMODULE library = LoadLibraryW(L"comdlg32.dll");
+  if (!library) return nullptr;
+  return reinterpret_cast<FileDialog>(
+      reinterpret_cast<void*>(GetProcAddress(library, save ? "GetSaveFileNameW" : "GetOpenFileNameW")));
+}
+
+}  // namespace
+
 DocShellHooks::DocShellHooks() : doc(std::make_unique<CDoc>(*this)) {}
 
 DocShellHooks::~DocShellHooks() = default;
@@ -42,9 +57,10 @@ bool DocShellHooks::AskPath(bool save, const CStringU& initialDir, CStringU& pat
   ofn.nMaxFile = MAX_PATH;
   ofn.lpstrInitialDir = initialDir.IsEmpty() ? nullptr : initialDir.W();
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  const FileDialog dialog = LoadFileDialog(save);
+  if (!dialog) return false;
   ModalScope modal(ofn.hwndOwner);
-  const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
-  if (!chosen) return false;
+  if (!dialog(&ofn)) return false;
   path = CStringU(file);
   return true;
 }

@@ -5,6 +5,7 @@
 #include "editor/app/add_dialog.h"
 #include "editor/app/win/frame.h"
 #include "editor/design/win/design_window.h"
+#include "editor/design/win/test_run.h"
 #include "editor/resources/resource.h"
 #include "editor/foundation/win/app_path_u.h"
 
@@ -23,7 +24,7 @@ FileDialog LoadFileDialog(bool save) {
 
 }  // namespace
 
-DocShellHooks::DocShellHooks() : doc(std::make_unique<CDoc>(*this)) {}
+DocShellHooks::DocShellHooks() : doc(std::make_unique<CDoc>(*this, replacer)) {}
 
 DocShellHooks::~DocShellHooks() = default;
 
@@ -113,4 +114,12 @@ int DocShellHooks::AddDialog() {
   if (!frame->CreateDesignWindow(name, dialog)) return 0;
   frame->Panel().AddDialogToTree(frame->LoadText(IDS_DIALOGS), name);
   return 1;
+}
+
+void DocShellHooks::TestDialog() {
+  if (!frame) return;
+  CDlgRes* dialog = CDesignWindow::DialogOf(frame->ActiveDesignWindow());
+  if (!dialog || dialog->type != kResourceDialog) return;
+  ModalScope modal(frame->Window());
+  RunTestDialog(frame->Window(), *dialog);
 }

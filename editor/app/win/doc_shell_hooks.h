@@ -7,6 +7,7 @@
 
 #include "editor/app/doc.h"
 #include "editor/app/doc_ui.h"
+#include "editor/app/win/file_replacer_win.h"
 #include "editor/app/win/shell_hooks.h"
 
 class DocShellHooks : public EmptyDocumentHooks, public CDocUi {
@@ -22,6 +23,7 @@ class DocShellHooks : public EmptyDocumentHooks, public CDocUi {
   void Exit() override { doc.reset(); }
   int AddDialog() override;
   int OpenDesignWindow(const std::wstring& dialogName) override;
+  void TestDialog() override;
   void SetDesignActive(HWND designWindow, int active) override;
 
   CStringU ProgramTitle() override;
@@ -40,5 +42,7 @@ class DocShellHooks : public EmptyDocumentHooks, public CDocUi {
  private:
   bool AskPath(bool save, const CStringU& initialDir, CStringU& path);
 
+  // Saves replace the script and the header in one step, over the old files.
+  Win32FileReplacer replacer;
   std::unique_ptr<CDoc> doc;
 };

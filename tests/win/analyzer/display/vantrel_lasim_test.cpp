@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analyzer/analyzer_config.h"
@@ -114,6 +115,22 @@ wintest::Pixels ScreenOf(HWND window) {
   return result;
 }
 
+// The picture once it shows what the test waits for and has stopped changing
+// (the program paints in its own time); the last look after the deadline.
+template <typename Pred>
+wintest::Pixels SettledScreenOf(HWND window, Pred shows) {
+  wintest::Pixels last = ScreenOf(window);
+  wintest::PumpUntil(
+      [&] {
+        wintest::Pixels now = ScreenOf(window);
+        const bool settled = shows(now) && now.data == last.data;
+        last = std::move(now);
+        return settled;
+      },
+      10000);
+  return last;
+}
+
 // The first column where a trace colour shows on line 0: the left margin.
 int TraceStart(const wintest::Pixels& shot) {
   for (int x = 0; x < shot.width; ++x)
@@ -190,10 +207,11 @@ TEST(LasimDisplay, CaptureIsDrawnSavedAndLoadedInAFreshRun) {
     EXPECT_TRUE(ToolEnabled(run.main, ID_ZOOMIN));
     EXPECT_FALSE(ToolEnabled(run.main, ID_FINDRIGHT));
 
+    const wintest::Pixels before = ScreenOf(run.image);
     run.Command(ID_BUTREAD);
     ASSERT_TRUE(run.Settle());
-    wintest::PumpUntil([] { return false; }, 300);
-    captured = ScreenOf(run.image);
+    // The other process paints when it gets to it: wait for the new picture.
+    captured = SettledScreenOf(run.image, [&](const wintest::Pixels& shot) { return shot.data != before.data; });
     wintest::SavePng(wintest::ScreenshotPath(L"analyzer_lasim_capture"), ScreenOf(run.main));
 
     run.Command(ID_WSAVE);
@@ -206,11 +224,13 @@ TEST(LasimDisplay, CaptureIsDrawnSavedAndLoadedInAFreshRun) {
     SetCursorPos(at.x, at.y);
     PostMessageW(run.image, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 5));
     ASSERT_TRUE(run.Settle());
-    wintest::PumpUntil([] { return false; }, 300);
-    const wintest::Pixels marked = ScreenOf(run.image);
-    int markerX = -1;
-    for (int x = 0; x < marked.width && markerX < 0; ++x)
-      if (marked.At(x, 120) == Dib(kMarker1Colour) && marked.At(x, 200) == Dib(kMarker1Colour)) markerX = x;
+    auto markerOf = [](const wintest::Pixels& shot) {
+      for (int x = 0; x < shot.width; ++x)
+        if (shot.At(x, 120) == Dib(kMarker1Colour) && shot.At(x, 200) == Dib(kMarker1Colour)) return x;
+      return -1;
+    };
+    const int markerX =
+        markerOf(SettledScreenOf(run.image, [&](const wintest::Pixels& shot) { return markerOf(shot) >= 0; }));
     EXPECT_NEAR(markerX, 200, 10);
     EXPECT_TRUE(ToolEnabled(run.main, ID_FINDRIGHT));
     EXPECT_TRUE(ToolEnabled(run.main, ID_FINDLEFT));
@@ -248,8 +268,8 @@ TEST(LasimDisplay, CaptureIsDrawnSavedAndLoadedInAFreshRun) {
     fresh.Command(ID_WOPEN);
     ASSERT_TRUE(fresh.AnswerDialog(L"Открыть диаграмму", diagram));
     ASSERT_TRUE(fresh.Settle());
-    wintest::PumpUntil([] { return false; }, 300);
-    const wintest::Pixels loaded = ScreenOf(fresh.image);
+    const wintest::Pixels loaded =
+        SettledScreenOf(fresh.image, [&](const wintest::Pixels& shot) { return shot.data == captured.data; });
     ASSERT_EQ(loaded.width, captured.width);
     int differing = 0;
     for (size_t i = 0; i < loaded.data.size(); ++i) differing += loaded.data[i] != captured.data[i];

@@ -180,6 +180,11 @@ LRESULT CALLBACK CDesignWindow::WindowProc(HWND window, UINT message, WPARAM wPa
   CDesignWindow* self = FromWindow(window);
   if (!self) return DefMDIChildProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
+    // A creation that fails in WM_CREATE ends here without WM_DESTROY.
+    if (self->dialog.surface == self) {
+      self->dialog.surface = nullptr;
+      self->dialog.window = nullptr;
+    }
     RemovePropW(window, kObjectProperty);
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     delete self;

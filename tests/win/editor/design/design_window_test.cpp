@@ -254,6 +254,25 @@ TEST_F(DesignWindow, PanelFocusTogglesTheActiveFlagAndMenu) {
   EXPECT_TRUE(HasDialogMenu(frame->Window()));
 }
 
+// A template the window manager refuses leaves no window and no dangling
+// link from the dialog to it.
+TEST_F(DesignWindow, RefusedTemplateLeavesTheDialogWithoutWindow) {
+  DlgItem unknown;
+  unknown.kind = ControlKind::Custom;
+  unknown.style = WS_VISIBLE;
+  unknown.className.Assign("MorvidNeverRegistered");
+  unknown.classLength = static_cast<std::uint32_t>(unknown.className.Length() + 1);
+  unknown.cx = 10;
+  unknown.cy = 10;
+  first->AppendCopy(unknown);
+  first->count = static_cast<std::uint16_t>(first->controls.size());
+  EXPECT_EQ(Open(*first), nullptr);
+  EXPECT_EQ(first->window, nullptr);
+  EXPECT_EQ(first->surface, nullptr);
+  EXPECT_TRUE(frame->OpenDesignWindows().empty());
+  EXPECT_FALSE(HasDialogMenu(frame->Window()));
+}
+
 TEST_F(DesignWindow, DestroyingTheDialogClosesItsWindow) {
   HWND window = Open(*first);
   first.reset();

@@ -8,6 +8,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 wine_prefix_init
 
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$(wine_bin)" "$@"
+  # The wineserver outlives the program by a few seconds and keeps the display
+  # it started with: wait for it here, so that the next run, on an X server of
+  # its own, does not meet a server whose display is gone.
+  exec xvfb-run -a -s "-screen 0 1024x768x24" \
+    sh -c '"$0" "$@"; rc=$?; wineserver -w; exit $rc' "$(wine_bin)" "$@"
 fi
 exec "$(wine_bin)" "$@"

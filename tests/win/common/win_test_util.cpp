@@ -57,6 +57,48 @@ Pixels CaptureClient(HWND window) {
   return result;
 }
 
+Pixels CaptureScreen(const RECT& area) {
+  Pixels result;
+  result.width = area.right - area.left;
+  result.height = area.bottom - area.top;
+  if (result.width <= 0 || result.height <= 0) return result;
+  HDC screen = GetDC(nullptr);
+  HDC memDc = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = result.width;
+  info.bmiHeader.biHeight = -result.height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memDc, bitmap);
+  BitBlt(memDc, 0, 0, result.width, result.height, screen, area.left, area.top, SRCCOPY);
+  GdiFlush();
+  const auto* src = static_cast<const uint32_t*>(bits);
+  result.data.assign(src, src + static_cast<size_t>(result.width) * result.height);
+  for (auto& p : result.data) p &= 0x00FFFFFF;
+  SelectObject(memDc, old);
+  DeleteObject(bitmap);
+  DeleteDC(memDc);
+  ReleaseDC(nullptr, screen);
+  return result;
+}
+
+Pixels CaptureScreenOfWindow(HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  return CaptureScreen(rect);
+}
+
+Pixels CaptureScreenOfClient(HWND window) {
+  RECT rect;
+  GetClientRect(window, &rect);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+  return CaptureScreen(rect);
+}
+
 namespace {
 
 uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc = 0) {

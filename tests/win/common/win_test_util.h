@@ -26,6 +26,13 @@ struct Pixels {
 };
 Pixels CaptureClient(HWND window);
 
+// What the screen shows in a rectangle of screen coordinates, windows of other
+// processes included (Wine's PrintWindow draws those empty); the whole window
+// or its client area.
+Pixels CaptureScreen(const RECT& area);
+Pixels CaptureScreenOfWindow(HWND window);
+Pixels CaptureScreenOfClient(HWND window);
+
 // Writes pixels as an uncompressed PNG; returns false when the file cannot be written.
 bool SavePng(const std::wstring& path, const Pixels& pixels);
 

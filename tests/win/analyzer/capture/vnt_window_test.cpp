@@ -35,33 +35,7 @@ std::vector<uint8_t> FileBytes(const std::string& path) {
 // What the screen shows of a window's client area, children included.
 wintest::Pixels ScreenPixels(HWND window) {
   wintest::PumpUntil([] { return false; }, 300);
-  RECT rect;
-  GetClientRect(window, &rect);
-  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-  wintest::Pixels result;
-  result.width = rect.right - rect.left;
-  result.height = rect.bottom - rect.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = result.width;
-  info.bmiHeader.biHeight = -result.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, result.width, result.height, screen, rect.left, rect.top, SRCCOPY);
-  GdiFlush();
-  const auto* source = static_cast<const uint32_t*>(bits);
-  result.data.assign(source, source + static_cast<std::size_t>(result.width) * result.height);
-  for (auto& p : result.data) p &= 0x00FFFFFF;
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return result;
+  return wintest::CaptureScreenOfClient(window);
 }
 
 void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }

@@ -85,35 +85,7 @@ bool ToolEnabled(HWND main, int id) {
 }
 
 // The picture as the screen shows it.
-wintest::Pixels ScreenOf(HWND window) {
-  RECT rect;
-  GetClientRect(window, &rect);
-  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-  wintest::Pixels result;
-  result.width = rect.right - rect.left;
-  result.height = rect.bottom - rect.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = result.width;
-  info.bmiHeader.biHeight = -result.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, result.width, result.height, screen, rect.left, rect.top, SRCCOPY);
-  GdiFlush();
-  const auto* source = static_cast<const uint32_t*>(bits);
-  result.data.assign(source, source + static_cast<size_t>(result.width) * result.height);
-  for (auto& p : result.data) p &= 0xFFFFFF;
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return result;
-}
+wintest::Pixels ScreenOf(HWND window) { return wintest::CaptureScreenOfClient(window); }
 
 // The picture once it shows what the test waits for and has stopped changing
 // (the program paints in its own time); the last look after the deadline.

@@ -10,7 +10,6 @@
 
 #include "editor/resources/resource.h"
 #include "morvid_process.h"
-#include "screen_pixels.h"
 #include "win_test_util.h"
 
 namespace {
@@ -95,7 +94,7 @@ TEST_F(MorvidExe, StartsWithItsFrameAndChildren) {
 
   // For review: the frame as the user sees it.
   wintest::PumpUntil([&] { return !GetUpdateRect(frame, nullptr, FALSE); }, 3000);
-  const wintest::Pixels pixels = ScreenPixels(frame);
+  const wintest::Pixels pixels = wintest::CaptureScreenOfWindow(frame);
   EXPECT_NE(pixels.At(pixels.width / 2, pixels.height / 2), 0u);  // the MDI client's grey, not an empty capture
   EXPECT_TRUE(wintest::SavePng(wintest::ScreenshotPath(L"morvid_frame"), pixels));
 }

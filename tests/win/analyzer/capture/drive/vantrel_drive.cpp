@@ -112,33 +112,9 @@ int wmain(int argc, wchar_t** argv) {
   Settle(60000);
   std::printf("read took %.1f s\n", (GetTickCount() - readStart) / 1000.0);
 
-  RECT rect;
-  GetWindowRect(main, &rect);
   SetForegroundWindow(main);
   Sleep(300);
-  wintest::Pixels pixels;
-  pixels.width = rect.right - rect.left;
-  pixels.height = rect.bottom - rect.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = pixels.width;
-  info.bmiHeader.biHeight = -pixels.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, pixels.width, pixels.height, screen, rect.left, rect.top, SRCCOPY);
-  GdiFlush();
-  const auto* source = static_cast<const uint32_t*>(bits);
-  pixels.data.assign(source, source + static_cast<std::size_t>(pixels.width) * pixels.height);
-  for (auto& p : pixels.data) p &= 0x00FFFFFF;
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  const wintest::Pixels pixels = wintest::CaptureScreenOfWindow(main);
   const bool saved = wintest::SavePng(argv[3], pixels);
   std::printf("screenshot %s%s\n", wintest::Narrow(argv[3]).c_str(), saved ? "" : " could not be written");
 

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "../morvid_process.h"
-#include "../screen_pixels.h"
 #include "editor/resources/resource.h"
 #include "win_test_util.h"
 
@@ -63,7 +62,7 @@ int wmain(int argc, wchar_t** argv) {
   wintest::PumpUntil([&] { return !GetUpdateRect(frame, nullptr, FALSE); }, 3000);
   wintest::PumpUntil([] { return false; }, 500);  // the children paint after the frame
   // The palette beside the design window belongs in the picture too.
-  const bool saved = wintest::SavePng(argv[3], ScreenPixels(GetDesktopWindow()));
+  const bool saved = wintest::SavePng(argv[3], wintest::CaptureScreenOfWindow(GetDesktopWindow()));
   if (!saved) fprintf(stderr, "morvid_drive: the screenshot was not written\n");
   return filled && saved ? 0 : 1;
 }

@@ -96,6 +96,14 @@ TEST_F(Caption, PaletteClickKeepsTheFrameCaptionActive) {
   SendMessageW(palette.Window(), TB_GETRECT, IDM_TOOL_PUSH_BUTTON, reinterpret_cast<LPARAM>(&button));
   POINT at = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
   MapWindowPoints(palette.Window(), palette.Palette(), &at, 1);
+  // A click sent before the X server has mapped the palette goes to whatever
+  // lies beneath: wait until the point belongs to the palette.
+  POINT onScreen = at;
+  ClientToScreen(palette.Palette(), &onScreen);
+  ASSERT_TRUE(wintest::PumpUntil([&] {
+    HWND hit = WindowFromPoint(onScreen);
+    return hit == palette.Palette() || IsChild(palette.Palette(), hit);
+  }, 3000));
   Click(palette.Palette(), at);
   // While the palette is the active window, both captions look active.
   const bool paletteActive = PumpWithoutTimersUntil([&] {

@@ -285,29 +285,7 @@ TEST_F(Morvid, DoubleClickOpensTheDialogLiveAndThenOnlyActivatesIt) {
     GetWindowRect(palette, &p);
     UnionRect(&rc, &rc, &p);
   }
-  HDC screen = GetDC(nullptr);
-  wintest::Pixels shot;
-  shot.width = rc.right - rc.left;
-  shot.height = rc.bottom - rc.top;
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = shot.width;
-  info.bmiHeader.biHeight = -shot.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, shot.width, shot.height, screen, rc.left, rc.top, SRCCOPY);
-  GdiFlush();
-  const auto* pixels = static_cast<const uint32_t*>(bits);
-  shot.data.assign(pixels, pixels + static_cast<size_t>(shot.width) * shot.height);
-  for (uint32_t& p : shot.data) p &= 0x00FFFFFF;
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  const wintest::Pixels shot = wintest::CaptureScreen(rc);
   EXPECT_TRUE(wintest::SavePng(wintest::ScreenshotPath(L"morvid_design_window"), shot));
 }
 

@@ -2,7 +2,9 @@
 # Runs the document tests with every saved script kept, then compiles each
 # kept script with both resource compilers, its Resource.h beside it. The
 # editor writes scripts in the ANSI code page of its users, 1251, which
-# llvm-rc does not take: it gets the script converted to UTF-8.
+# llvm-rc does not take: it gets the script converted to UTF-8. llvm-rc is
+# given relative names, since it reads an absolute path such as /check/...
+# as its /C option.
 #   compile_saved_scripts.sh TEST-EXECUTABLE WORK-FOLDER MINGW-INCLUDE
 set -u
 tests="$1"
@@ -24,7 +26,7 @@ for script in "$work"/*/script.rc; do
     echo "windres failed on $script:"; cat "$folder/windres.log"; failed=$((failed + 1))
   fi
   if ! iconv -f CP1251 -t UTF-8 "$script" >"$folder/script-utf8.rc" \
-      || ! llvm-rc /C 65001 /I "$include" /FO "$folder/llvm-rc.res" "$folder/script-utf8.rc" >"$folder/llvm-rc.log" 2>&1; then
+      || ! (cd "$folder" && llvm-rc /C 65001 /I "$include" /FO llvm-rc.res script-utf8.rc >llvm-rc.log 2>&1); then
     echo "llvm-rc failed on $script:"; cat "$folder/llvm-rc.log"; failed=$((failed + 1))
   fi
 done

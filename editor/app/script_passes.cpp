@@ -24,6 +24,11 @@ bool StartsSkippedBlock(const LineWords& words, const MacroDefined& defined) {
   return false;
 }
 
+bool IsDialogsMark(std::string_view line) {
+  LineWords words = FirstTwoWords(line);
+  return words.count == 2 && words.first == "//" && words.second == "Dialogs";
+}
+
 bool IsDialogKeyword(std::string_view word) { return word == "DIALOG" || word == "DIALOGEX"; }
 
 std::string Lower(std::string_view text) {
@@ -32,31 +37,24 @@ std::string Lower(std::string_view text) {
   return lower;
 }
 
-}  // namespace
-
-int StripComments(const CStringU& scriptPath, const CStringU& outPath) {
-  std::string text;
-  if (!ReadTextFile(scriptPath, text)) return 0;
-  std::string out;
-  out.reserve(text.size());
-  bool inBlock = false;
-  bool inString = false;
-  LineCursor lines(text);
-  std::string_view line;
-  while (lines.Next(line)) {
+// Takes the comments out of a script line by line; a block comment may span
+// lines, so the state carries over from one line to the next.
+class CommentStripper {
+ public:
+  void AppendLine(std::string_view line, std::string& out) {
     size_t pos = 0;
     while (pos < line.size()) {
-      if (inBlock) {
+      if (inBlock_) {
         size_t close = line.find("*/", pos);
         if (close == std::string_view::npos) break;  // the rest, line end included, is comment
         pos = close + 2;
-        inBlock = false;
-      } else if (inString) {
+        inBlock_ = false;
+      } else if (inString_) {
         size_t quote = line.find('"', pos);
         size_t end = quote == std::string_view::npos ? line.size() : quote + 1;
         out.append(line.substr(pos, end - pos));
         pos = end;
-        inString = quote == std::string_view::npos;
+        inString_ = quote == std::string_view::npos;
       } else {
         size_t next = line.find_first_of("/\"", pos);
         while (next != std::string_view::npos && line[next] == '/' &&
@@ -68,7 +66,7 @@ int StripComments(const CStringU& scriptPath, const CStringU& outPath) {
         } else if (line[next] == '"') {
           out.append(line.substr(pos, next + 1 - pos));
           pos = next + 1;
-          inString = true;
+          inString_ = true;
         } else if (line[next + 1] == '/') {
           out.append(line.substr(pos, next - pos));
           out.push_back('\n');
@@ -76,11 +74,28 @@ int StripComments(const CStringU& scriptPath, const CStringU& outPath) {
         } else {
           out.append(line.substr(pos, next - pos));
           pos = next + 2;
-          inBlock = true;
+          inBlock_ = true;
         }
       }
     }
   }
+
+ private:
+  bool inBlock_ = false;
+  bool inString_ = false;
+};
+
+}  // namespace
+
+int StripComments(const CStringU& scriptPath, const CStringU& outPath) {
+  std::string text;
+  if (!ReadTextFile(scriptPath, text)) return 0;
+  std::string out;
+  out.reserve(text.size());
+  CommentStripper stripper;
+  LineCursor lines(text);
+  std::string_view line;
+  while (lines.Next(line)) stripper.AppendLine(line, out);
   return WriteText(outPath, out);
 }
 
@@ -120,10 +135,16 @@ int MergeDialogs(const CStringU& scriptPath, const CStringU& dialogsPath, const 
     lastWrittenEmpty = line == "\n";
   };
 
+  // Blocks and dialogs are found on the line as the open saw it, without
+  // comments (a "#endif//x" ends a block there); the line itself is kept.
+  CommentStripper stripper;
+  std::string code;
   LineCursor lines(script);
   std::string_view line;
   while (lines.Next(line)) {
-    LineWords words = FirstTwoWords(line);
+    code.clear();
+    stripper.AppendLine(line, code);
+    LineWords words = FirstTwoWords(code);
     switch (state) {
       case State::Verbatim:
         write(line);
@@ -139,10 +160,10 @@ int MergeDialogs(const CStringU& scriptPath, const CStringU& dialogsPath, const 
             state = State::Verbatim;
           } else if (IsDialogKeyword(words.second)) {
             state = State::Dropping;
-          } else if (!(words.first == "//" && words.second == "Dialogs")) {
+          } else {
             write(line);
           }
-        } else if (line != "\n" || !lastWrittenEmpty) {
+        } else if (!IsDialogsMark(line) && (line != "\n" || !lastWrittenEmpty)) {
           write(line);
         }
         break;

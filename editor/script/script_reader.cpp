@@ -387,6 +387,12 @@ int CScriptReader::ReadControlIdStep(ScriptCursor& cursor, const std::string& di
     Append(kAlreadyUsed);
     if (ids_.IsValueUsedIn(n, dialogName)) return 0;
     Pop();
+    // -1 already has its name; "ID65535" would only be a stray header line.
+    if (n == 0xFFFF && !ids_.StaticName().empty()) {
+      Pop();
+      value = n;
+      return 1;
+    }
     char name[64];
     std::snprintf(name, sizeof name, "%s%d", "ID", n);
     for (int k = 1; !ids_.AddHeaderId(name, n); ++k) {

@@ -129,6 +129,33 @@ TEST_F(ScriptPasses, MergeReadsABlockOfADefinedName) {
   EXPECT_EQ(CrLf("#ifdef MYFLAG\n#endif\n// Dialogs\n"), ReadBytes(out));
 }
 
+// The merge must see the blocks and dialogs the open saw: a comment glued to
+// a directive or keyword, or a dialog inside a block comment, would otherwise
+// leave old dialogs in place beside the printed ones.
+TEST_F(ScriptPasses, MergeJudgesLinesWithoutTheirComments) {
+  WriteBytes(in,
+             "#ifdef NOWHERE//skipped\n"
+             "IDD_X DIALOG 0,0,1,1\n"
+             "#endif//NOWHERE\n"
+             "IDD_A DIALOG 0,0,1,1\n"
+             "BEGIN\n"
+             "END//IDD_A\n"
+             "/* IDD_OLD DIALOG 0,0,1,1\n"
+             "   IDD_OLD2 DIALOG 0,0,1,1 */\n"
+             "IDD_B DIALOG 0,0,1,1\n"
+             "{\n"
+             "}\n");
+  WriteBytes(dialogs, "");
+  ASSERT_EQ(1, MergeDialogs(inU, dialogsU, outU, Defined({})));
+  EXPECT_EQ(CrLf("#ifdef NOWHERE//skipped\n"
+                 "IDD_X DIALOG 0,0,1,1\n"
+                 "#endif//NOWHERE\n"
+                 "/* IDD_OLD DIALOG 0,0,1,1\n"
+                 "   IDD_OLD2 DIALOG 0,0,1,1 */\n"
+                 "// Dialogs\n"),
+            ReadBytes(out));
+}
+
 TEST_F(ScriptPasses, PassesFailOnMissingFiles) {
   const CStringU missing = U(dir.File("missing.rc"));
   WriteBytes(in, "x\n");

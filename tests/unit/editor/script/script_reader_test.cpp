@@ -266,6 +266,7 @@ TEST_F(ScriptReaderTest, MinusOneIsTheStaticIdentifierAnyNumberOfTimes) {
   std::string name;
   ASSERT_TRUE(ids.NameOf(0xFFFF, "IDD_A", name));
   EXPECT_EQ(name, "IDC_STATIC");
+  EXPECT_FALSE(ids.IsNameTaken("ID65535"));
 }
 
 TEST_F(ScriptReaderTest, SuccessPutsTheErrorTextBack) {

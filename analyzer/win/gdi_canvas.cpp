@@ -1,5 +1,7 @@
 #include "analyzer/win/gdi_canvas.h"
 
+#include <algorithm>
+
 namespace {
 
 const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
@@ -115,11 +117,11 @@ void GdiCanvas::FlushSlanted() {
 // A horizontal or vertical line from (x0, y0) towards (x1, y1), the end
 // point left out, clipped to the bitmap.
 void GdiCanvas::AxisLine(int x0, int y0, int x1, int y1) {
-  if (!slanted_.empty() && pen_ != slantedColour_ && x1 >= slantedBox_.left - 1 && x1 <= slantedBox_.right + 1 &&
-      y1 >= slantedBox_.top - 1 && y1 <= slantedBox_.bottom + 1)
-    FlushSlanted();
-  if (!slanted_.empty() && pen_ != slantedColour_ && x0 >= slantedBox_.left - 1 && x0 <= slantedBox_.right + 1 &&
-      y0 >= slantedBox_.top - 1 && y0 <= slantedBox_.bottom + 1)
+  // A line of another colour that crosses the waiting ones must come out on
+  // top of them (a marker over a bus crossing), not under.
+  if (!slanted_.empty() && pen_ != slantedColour_ && std::max(x0, x1) >= slantedBox_.left - 1 &&
+      std::min(x0, x1) <= slantedBox_.right + 1 && std::max(y0, y1) >= slantedBox_.top - 1 &&
+      std::min(y0, y1) <= slantedBox_.bottom + 1)
     FlushSlanted();
   if (gdiPending_) {
     GdiFlush();

@@ -33,4 +33,19 @@ TEST(FormatFixed3, ThreeDecimalsWithTheSeparator) {
   EXPECT_EQ(FormatFixed3(0, u','), u"0,000");
   EXPECT_EQ(FormatFixed3(8191.75L, u','), u"8191,750");
   EXPECT_EQ(FormatFixed3(2.0L / 3, u','), u"0,667");
+  EXPECT_EQ(FormatFixed3(9.9996L, u','), u"10,000");
+}
+
+// Readouts and tick labels land exactly halfway often (rate 8 at zoom 1 gives
+// quarters of a microsecond): such ties go up, never to the even neighbour.
+TEST(NumberFormats, ExactTiesRoundAwayFromZero) {
+  EXPECT_EQ(FormatGeneral(1000.5L, 4, u','), u"1001");
+  EXPECT_EQ(FormatGeneral(1001.5L, 4, u','), u"1002");
+  EXPECT_EQ(FormatGeneral(0.03125L, 3, u','), u"0,0313");
+  EXPECT_EQ(FormatGeneral(99995, 4, u','), u"1E+5");
+  EXPECT_EQ(FormatGeneral(-2.5L, 1, u','), u"-3");
+  EXPECT_EQ(FormatFixed3(0.0625L, u','), u"0,063");
+  EXPECT_EQ(FormatFixed3(0.3125L, u'.'), u"0.313");
+  EXPECT_EQ(FormatFixed3(0.1875L, u','), u"0,188");
+  EXPECT_EQ(FormatFixed3(0.0624L, u','), u"0,062");
 }

@@ -88,6 +88,20 @@ TEST_F(GdiPictureTest, MarkersAndReadoutsWithTheLocaleSeparator) {
   EXPECT_EQ(picture.controls.markerDif, u"Разность: 5,33333333333333 мкс");
   EXPECT_EQ(FormatGeneral(81920, 4, u','), u"8,192E+4");
   EXPECT_EQ(FormatFixed3(8191.75L, u'.'), u"8191.750");
+  EXPECT_EQ(FormatFixed3(0.0625L, u','), u"0,063");
+  EXPECT_EQ(FormatGeneral(1000.5L, 4, u','), u"1001");
+}
+
+// The markers come last, over everything, also where a bus crossing lies
+// under them and no tick label was drawn in between (rate not positive).
+TEST_F(GdiPictureTest, MarkerLineLiesOverABusCrossing) {
+  for (size_t s = 9; s < 20; ++s) (*samples)[2 * s] = 0x02;
+  picture.input.sampleRateMHz = 0.0f;
+  picture.RedrawPicture(0);
+  const int crossing = picture.view.LeftMargin + 9 * 8;
+  picture.MouseDown({true, false}, 5, crossing);
+  for (int y = 244; y <= 255; ++y) EXPECT_EQ(canvas.PixelAt(crossing, y), Dib(kMarker1Colour)) << y;
+  EXPECT_EQ(canvas.PixelAt(crossing - 2, 242), 0x00FF00u);  // the crossing itself is drawn
 }
 
 // A figure for the report, not a pass mark.

@@ -27,6 +27,8 @@ LRESULT CALLBACK ImageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
     case WM_MOUSEMOVE:
       if (owner) owner->ImageMouse(hwnd, message, wParam, lParam);
       return 0;

@@ -68,6 +68,7 @@ const wchar_t* HintOfTool(int id) {
 // Trigger levels as the columns stack them, top to bottom.
 constexpr TriggerLevel kLevels[3] = {TriggerLevel::High, TriggerLevel::DontCare, TriggerLevel::Low};
 constexpr const wchar_t* kLevelCaptions[3] = {L"Выс. уровень", L"Безразлично", L"Низк. уровень"};
+constexpr const wchar_t kTriggerHint[] = L"Условие срабатывания анализатора";
 
 BOOL CALLBACK SetFontProc(HWND child, LPARAM font) {
   SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
@@ -229,7 +230,7 @@ void TVNT::CreateBottomPanel() {
   constexpr int kColumn = 18;
   constexpr int kCaptioned = 104;
   Panel4 = CreatePanel(Panel2, 214, 4, 6 + 7 * kColumn + kCaptioned + 4, 82, PanelBevel::Raised);
-  AddHint(Panel4, L"Условие срабатывания анализатора");
+  AddHint(Panel4, kTriggerHint);
   for (int line = 7; line >= 0; --line) {
     const int x = 6 + (7 - line) * kColumn;
     const int width = line == 0 ? kCaptioned : 16;
@@ -239,6 +240,8 @@ void TVNT::CreateBottomPanel() {
                                         4 + 18 * level, width, 16, ID_TRIGGER + 3 * line + level);
     }
     SendMessageW(trigger[line][1], BM_SETCHECK, BST_CHECKED, 0);
+    // The buttons have no hint of their own and show their panel's.
+    for (HWND button : trigger[line]) AddHint(button, kTriggerHint);
   }
   for (int line = 7; line >= 0; --line) {
     const wchar_t digit[2] = {static_cast<wchar_t>(L'0' + line), 0};
@@ -334,10 +337,20 @@ void TVNT::ImageMouse(HWND image, UINT message, WPARAM wParam, LPARAM lParam) {
   if (image != WForm) return;
   const int x = static_cast<short>(LOWORD(lParam));
   const int y = static_cast<short>(HIWORD(lParam));
-  if (message == WM_MOUSEMOVE) {
-    WFormMouseMove(wParam, x, y);
-  } else {
-    WFormMouseDown(wParam, x, y);
+  // A marker follows a drag also outside the picture, until the buttons are up.
+  const bool held = (wParam & (MK_LBUTTON | MK_RBUTTON)) != 0;
+  switch (message) {
+    case WM_MOUSEMOVE:
+      WFormMouseMove(wParam, x, y);
+      break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+      if (!held && GetCapture() == WForm) ReleaseCapture();
+      break;
+    default:
+      if (held) SetCapture(WForm);
+      WFormMouseDown(wParam, x, y);
+      break;
   }
 }
 

@@ -50,8 +50,17 @@ enum VntId : int {
   ID_FINDNEXT,
   ID_FINDPREV,
   ID_MSETTINGS,
-  // Trigger buttons: ID_TRIGGER + 3 * line + level (0 high, 1 don't care, 2 low).
+  // Trigger buttons, ID_TRIGGER + 3 * line + level (0 high, 1 don't care,
+  // 2 low); the number in the name runs the other way from the line.
   ID_TRIGGER = 300,
+  ID_WF7PL = ID_TRIGGER, ID_WF7DC, ID_WF7NL,  // line 0
+  ID_WF6PL, ID_WF6DC, ID_WF6NL,
+  ID_WF5PL, ID_WF5DC, ID_WF5NL,
+  ID_WF4PL, ID_WF4DC, ID_WF4NL,
+  ID_WF3PL, ID_WF3DC, ID_WF3NL,
+  ID_WF2PL, ID_WF2DC, ID_WF2NL,
+  ID_WF1PL, ID_WF1DC, ID_WF1NL,
+  ID_WF0PL, ID_WF0DC, ID_WF0NL,  // line 7
 };
 
 class TVNT : public BaseWindow<TVNT>, public ImageOwner {

@@ -199,8 +199,8 @@ void TVNT::WFormMouseMove(WPARAM buttons, int, int) {
 void TVNT::WOpenClick() {
   wchar_t path[MAX_PATH] = {};
   const std::wstring filter = Filter(L"Даграммы анализатора (*.lan)|*.lan|Все файлы (*.*)|*.*");
-  OPENFILENAMEW ofn = FileDialog(window, L"Открыть диаграмму", filter, path, MAX_PATH);
-  if (!GetOpenFileNameW(&ofn) || !samples) return;
+  OPENFILENAMEW OpenWave = FileDialog(window, L"Открыть диаграмму", filter, path, MAX_PATH);
+  if (!GetOpenFileNameW(&OpenWave) || !samples) return;
   const DiagramStatus status = LoadDiagramFile(path, *samples);
   if (status != DiagramStatus::Ok) sink.Show(ErrorBox(DiagramErrorText(status)));
   WithPicture(*this, [](Picture& p) { p.ShowFromStart(); });
@@ -209,9 +209,9 @@ void TVNT::WOpenClick() {
 void TVNT::WSaveClick() {
   wchar_t path[MAX_PATH] = {};
   const std::wstring filter = Filter(L"Диаграммы анализатора (*.lan)|*.lan|Все файлы (*.*)|*.*");
-  OPENFILENAMEW ofn = FileDialog(window, L"Сохранить диаграмму", filter, path, MAX_PATH);
-  ofn.lpstrDefExt = L"lan";
-  if (!GetSaveFileNameW(&ofn) || !samples) return;
+  OPENFILENAMEW SaveWave = FileDialog(window, L"Сохранить диаграмму", filter, path, MAX_PATH);
+  SaveWave.lpstrDefExt = L"lan";
+  if (!GetSaveFileNameW(&SaveWave) || !samples) return;
   const DiagramStatus status = SaveDiagramFile(path, *samples);
   if (status != DiagramStatus::Ok) sink.Show(ErrorBox(DiagramErrorText(status)));
 }

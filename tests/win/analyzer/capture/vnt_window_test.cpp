@@ -8,8 +8,10 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analyzer/win/settings.h"
@@ -129,6 +131,9 @@ TEST_F(MainWindow, ControlsCaptionsAndInitialStates) {
   for (int line = 0; line < 8; ++line) {
     EXPECT_EQ(SendMessageW(vnt->TriggerButton(line, TriggerLevel::DontCare), BM_GETCHECK, 0, 0), BST_CHECKED);
   }
+  EXPECT_EQ(vnt->Control(ID_WF7PL), vnt->TriggerButton(0, TriggerLevel::High));
+  EXPECT_EQ(vnt->Control(ID_WF0NL), vnt->TriggerButton(7, TriggerLevel::Low));
+  EXPECT_EQ(vnt->Control(ID_WF4DC), vnt->TriggerButton(3, TriggerLevel::DontCare));
   EXPECT_EQ(Text(vnt->TriggerButton(0, TriggerLevel::High)), L"Выс. уровень");
   EXPECT_EQ(Text(vnt->TriggerButton(1, TriggerLevel::High)), L"");
   EXPECT_LT(RectIn(vnt->TriggerButton(7, TriggerLevel::Low)).left, RectIn(vnt->TriggerButton(0, TriggerLevel::Low)).left)
@@ -138,6 +143,62 @@ TEST_F(MainWindow, ControlsCaptionsAndInitialStates) {
   ASSERT_GT(pixels.width, 0);
   EXPECT_EQ(pixels.At(pixels.width / 2, 140), 0x000000u);
   wintest::SavePng(wintest::ScreenshotPath(L"vantrel_main_window"), ScreenPixels(vnt->Handle()));
+}
+
+// The hint of every control as its tooltip shows it; the trigger buttons,
+// which have none of their own, show their panel's.
+TEST_F(MainWindow, HintsShowAsTooltips) {
+  std::map<HWND, std::wstring> hints;
+  struct Scan {
+    HWND owner;
+    std::map<HWND, std::wstring>* hints;
+  } scan = {vnt->Handle(), &hints};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND tip, LPARAM data) -> BOOL {
+        auto* scan = reinterpret_cast<Scan*>(data);
+        wchar_t cls[64] = {};
+        GetClassNameW(tip, cls, 64);
+        if (std::wstring(cls) != TOOLTIPS_CLASSW || GetWindow(tip, GW_OWNER) != scan->owner) return TRUE;
+        const int count = static_cast<int>(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+          TTTOOLINFOW info = {};
+          info.cbSize = TTTOOLINFOW_V2_SIZE;
+          if (!SendMessageW(tip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&info))) continue;
+          wchar_t text[128] = {};
+          info.lpszText = text;
+          SendMessageW(tip, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&info));
+          if (info.uFlags & TTF_IDISHWND) (*scan->hints)[reinterpret_cast<HWND>(info.uId)] = text;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&scan));
+
+  EXPECT_EQ(hints[vnt->Control(ID_START)], L"Запуск анализатора/Отмена ожидания");
+  EXPECT_EQ(hints[vnt->Control(ID_MODE)], L"Срабатывание по событию");
+  EXPECT_EQ(hints[vnt->Control(ID_BUTREAD)], L"Считать память");
+  EXPECT_EQ(hints[vnt->Control(ID_GOM1)], L"Перейти на 1-й маркер");
+  EXPECT_EQ(hints[vnt->Control(ID_GOM2)], L"Перейти на 2-й маркер");
+  EXPECT_EQ(hints.count(vnt->Control(ID_STOPWAIT)), 0u);
+  for (int line = 0; line < 8; ++line) {
+    for (TriggerLevel level : {TriggerLevel::High, TriggerLevel::DontCare, TriggerLevel::Low})
+      EXPECT_EQ(hints[vnt->TriggerButton(line, level)], L"Условие срабатывания анализатора") << line;
+  }
+  EXPECT_EQ(hints[GetParent(vnt->TriggerButton(0, TriggerLevel::High))], L"Условие срабатывания анализатора");
+
+  // The tool buttons ask their window for the text.
+  for (auto [id, hint] : {std::pair<int, const wchar_t*>{ID_ZOOMIN, L"Увеличить"},
+                          {ID_ZOOMOUT, L"Уменьшить"},
+                          {ID_FINDLEFT, L"Найти пред. перепад"},
+                          {ID_FINDRIGHT, L"Найти след. перепад"},
+                          {ID_CONFIG, L"Настройка"}}) {
+    NMTTDISPINFOW request = {};
+    request.hdr.code = TTN_GETDISPINFOW;
+    request.hdr.idFrom = static_cast<UINT_PTR>(id);
+    SendMessageW(vnt->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    ASSERT_NE(request.lpszText, nullptr) << id;
+    EXPECT_STREQ(request.lpszText, hint);
+  }
 }
 
 TEST_F(MainWindow, PanelsFollowTheWindowSizeAsAnchored) {

@@ -185,6 +185,14 @@ TEST_F(DisplayWindow, MarkersFollowTheMouseWithReadoutsAndEnableTheirButtons) {
   Press(WM_MOUSEMOVE, MK_LBUTTON, 200, 20);
   EXPECT_EQ(MarkerColumn(wintest::CaptureClient(vnt->WForm), kMarker1Colour), m1 + 50);
 
+  // The picture holds the mouse while a button is down, so that a drag goes
+  // on outside it, and lets go when the last button is up.
+  EXPECT_EQ(GetCapture(), vnt->WForm);
+  SendMessageW(vnt->WForm, WM_RBUTTONUP, MK_LBUTTON, MAKELPARAM(200, 20));
+  EXPECT_EQ(GetCapture(), vnt->WForm);
+  SendMessageW(vnt->WForm, WM_LBUTTONUP, 0, MAKELPARAM(200, 20));
+  EXPECT_EQ(GetCapture(), nullptr);
+
   // A press on the bus row selects no line: the search is disabled again.
   Press(WM_LBUTTONDOWN, MK_LBUTTON, 150, 250);
   EXPECT_FALSE(vnt->IsToolEnabled(ID_FINDRIGHT));

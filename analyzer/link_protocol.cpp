@@ -54,6 +54,7 @@ std::size_t UploadMemory(SerialPort& port, SampleBuffer& buffer) {
   std::size_t count = 0;
   port.Write(&byte, 1, count);
   port.SetQueues(kUploadInQueue, kUploadOutQueue);
+  port.SetReadTimeouts(kReadIntervalMs, kUploadPerByteMs);
   std::size_t got = 0;
   if (!port.Read(buffer.data(), buffer.size(), got)) return 0;
   return got < buffer.size() ? got : buffer.size();

@@ -28,6 +28,10 @@ constexpr uint8_t kModeWait = 0x01;
 constexpr LineSettings kLinkSettings = {38400, false, true, true};
 constexpr uint32_t kReadIntervalMs = 500;
 constexpr uint32_t kReadPerByteMs = 500;
+// The upload is one read of 65536 bytes: at 500 ms a byte its total time-out
+// would hold the window for nine hours when a device answers the probe and
+// then sends nothing. 1 ms a byte still leaves four times the line's 17 s.
+constexpr uint32_t kUploadPerByteMs = 1;
 constexpr uint32_t kUploadInQueue = 65536;
 constexpr uint32_t kUploadOutQueue = 4;
 
@@ -54,7 +58,8 @@ void PrepareLink(SerialPort& port);
 Handshake PresenceHandshake(SerialPort& port);
 void SendArm(SerialPort& port, bool wait, TriggerMasks masks);
 void SendAbort(SerialPort& port);
-// Upload request, queues, and one read of up to 65536 bytes straight into
+// Upload request, queues, the upload's time-outs (the gap between bytes
+// stays 500 ms), and one read of up to 65536 bytes straight into
 // the buffer: bytes that do not arrive leave their samples as they were.
 // Returns the number of bytes received.
 std::size_t UploadMemory(SerialPort& port, SampleBuffer& buffer);

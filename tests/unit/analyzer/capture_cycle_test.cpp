@@ -3,8 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
 #include <memory>
+#include <string>
 
 #include "fake_port.h"
 
@@ -102,11 +105,31 @@ TEST_F(Capture, AbortSendsOneByteInEveryState) {
 TEST_F(Capture, ReadFillsTheWholeBuffer) {
   EXPECT_EQ(cycle.ReadMemory(*samples), 65536u);
   EXPECT_THAT(port.log, ElementsAre("settings", "timeouts 500 500", "read 1", "read 1", "write 44", "read 1", "write 55",
-                                    "queues 65536 4", "read 65536"));
+                                    "queues 65536 4", "timeouts 500 1", "read 65536"));
   EXPECT_EQ((*samples)[0], 0xA0);
   EXPECT_EQ((*samples)[65535], static_cast<uint8_t>(0xA0 ^ 65535));
   EXPECT_EQ(cycle.State(), CaptureState::Idle);
   EXPECT_TRUE(sink.shown.empty());
+}
+
+// A device that answers the probe and then sends nothing must not hold the
+// window for 65536 x 500 ms; the upload's total time-out stays near the
+// line's own time (65536 x 10 bits at 38400 baud, 17 s) with room to spare.
+TEST_F(Capture, MuteUploadEndsWithinAMinuteOrSo) {
+  port.uploadBytes = 0;
+  EXPECT_EQ(cycle.ReadMemory(*samples), 0u);
+  const auto upload = std::find(port.log.begin(), port.log.end(), "write 55");
+  const auto timeouts = std::find_if(upload, port.log.end(), [](const std::string& line) {
+    return line.rfind("timeouts ", 0) == 0;
+  });
+  ASSERT_NE(timeouts, port.log.end()) << "the upload keeps the 500 ms a byte of the probe";
+  unsigned interval = 0, perByte = 0;
+  ASSERT_EQ(std::sscanf(timeouts->c_str(), "timeouts %u %u", &interval, &perByte), 2);
+  EXPECT_EQ(interval, 500u);
+  EXPECT_GE(65536.0 * perByte, 2 * 17067.0);
+  EXPECT_LE(65536.0 * perByte, 120000.0);
+  EXPECT_THAT(sink.shown,
+              ElementsAre(UserMessage{"Считано только 0 байт из 65536!", "Предупреждение!", MessageIcon::Warning}));
 }
 
 TEST_F(Capture, ShortReadKeepsTheRestAndWarns) {

@@ -6,6 +6,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -25,8 +26,8 @@ const char kHelp[] =
     "options:\n"
     "  --silent          never answer anything\n"
     "  --echo            answer 0x44 with 0x44\n"
-    "  --reply=BYTE      answer 0x44 with BYTE (for example 0x5a)\n"
-    "  --short=N         send only N bytes of the sample memory\n"
+    "  --reply=BYTE      answer 0x44 with BYTE, 0..0xff (for example 0x5a)\n"
+    "  --short=N         send only N bytes (0..65536) of the sample memory\n"
     "  --baud=B          pace every reply at B baud, 10 bits a byte (default: unpaced)\n"
     "  --pattern=NAME    the waveform the memory holds (default counter)\n"
     "  --log=FILE        write one line per byte received and per reply sent:\n"
@@ -88,11 +89,24 @@ void Send(int master, int slave, const std::vector<uint8_t>& bytes, long baud) {
   Log("tx %llu", bytes.size());
 }
 
+// A whole number within [min, max] and nothing else ("0x5a" is fine).
+bool Number(const char* text, long long min, long long max, long long& value) {
+  char* end = nullptr;
+  errno = 0;
+  value = std::strtoll(text, &end, 0);
+  return *text && end && !*end && errno == 0 && value >= min && value <= max;
+}
+
 bool Starts(const char* arg, const char* prefix, const char** value) {
   const std::size_t n = std::strlen(prefix);
   if (std::strncmp(arg, prefix, n) != 0) return false;
   *value = arg + n;
   return true;
+}
+
+int BadValue(const char* arg) {
+  std::fprintf(stderr, "lasim: bad value in %s (see --help)\n", arg);
+  return 2;
 }
 
 }  // namespace
@@ -101,6 +115,7 @@ int main(int argc, char** argv) {
   DeviceOptions options;
   long baud = 0;
   const char* value = nullptr;
+  long long number = 0;
   for (int i = 1; i < argc; ++i) {
     const char* arg = argv[i];
     if (!std::strcmp(arg, "--help") || !std::strcmp(arg, "-h")) {
@@ -111,11 +126,14 @@ int main(int argc, char** argv) {
     } else if (!std::strcmp(arg, "--echo")) {
       options.probeReply = 0x44;
     } else if (Starts(arg, "--reply=", &value)) {
-      options.probeReply = static_cast<int>(std::strtol(value, nullptr, 0)) & 0xFF;
+      if (!Number(value, 0, 0xFF, number)) return BadValue(arg);
+      options.probeReply = static_cast<int>(number);
     } else if (Starts(arg, "--short=", &value)) {
-      options.uploadBytes = std::strtoul(value, nullptr, 0);
+      if (!Number(value, 0, 65536, number)) return BadValue(arg);
+      options.uploadBytes = static_cast<std::size_t>(number);
     } else if (Starts(arg, "--baud=", &value)) {
-      baud = std::strtol(value, nullptr, 0);
+      if (!Number(value, 1, 10000000, number)) return BadValue(arg);
+      baud = static_cast<long>(number);
     } else if (Starts(arg, "--pattern=", &value)) {
       if (!ParsePattern(value, options.pattern)) {
         std::fprintf(stderr, "lasim: unknown pattern %s\n", value);

@@ -3,6 +3,7 @@
 int LineNameEditor::ComboEnter() {
   items[EditIndex] = EditBuffer;
   EditIndex = EditIndex + 1 > kLines - 1 ? 0 : EditIndex + 1;
+  Shown(EditIndex);
   return EditIndex;
 }
 

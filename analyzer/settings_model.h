@@ -21,6 +21,10 @@ class LineNameEditor {
   void ComboClick(int index) {
     if (index >= 0 && index < kLines) EditIndex = index;
   }
+  // The box selected item `index` and shows its name. The buffer takes it
+  // too: Enter without typing must keep the name the user sees, not put the
+  // one typed before (or nothing) over it.
+  void Shown(int index) { EditBuffer = items[index]; }
   // Returns the item the box selects next.
   int ComboEnter();
 };

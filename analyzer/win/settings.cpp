@@ -80,6 +80,7 @@ bool TSettings::Create(HINSTANCE instance, HWND owner) {
     SendMessageW(Combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(names.items[i].c_str()));
   }
   SendMessageW(Combo, CB_SETCURSEL, 0, 0);
+  names.Shown(0);
   SendMessageW(ChoosePort, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"COM1"));
   SendMessageW(ChoosePort, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"COM2"));
   SendMessageW(ChoosePort, CB_SETCURSEL, static_cast<WPARAM>(config.PortIndex), 0);

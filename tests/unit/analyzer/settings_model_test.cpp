@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 TEST(LineNameEditor, EnterOnTheLastLineWrapsToTheFirst) {
@@ -13,6 +15,19 @@ TEST(LineNameEditor, EnterOnTheLastLineWrapsToTheFirst) {
   editor.ComboChange(L"Data");
   EXPECT_EQ(editor.ComboEnter(), 1);
   EXPECT_EQ(editor.items[0], L"Data");
+}
+
+TEST(LineNameEditor, EnterWithoutTypingKeepsTheNamesShown) {
+  LineNameEditor editor;
+  for (int i = 0; i < LineNameEditor::kLines; ++i) editor.items[i] = L"Ln " + std::to_wstring(i);
+  editor.Shown(0);
+  editor.ComboEnter();  // nothing typed since the window opened
+  EXPECT_EQ(editor.items[0], L"Ln 0");
+  editor.ComboChange(L"Clock");
+  editor.ComboEnter();
+  EXPECT_EQ(editor.items[1], L"Clock");
+  EXPECT_EQ(editor.ComboEnter(), 3);  // line 2 keeps its name, not a second "Clock"
+  EXPECT_EQ(editor.items[2], L"Ln 2");
 }
 
 TEST(LineNameEditor, TypingWithoutEnterKeepsTheItemAndClickOutsideIsIgnored) {

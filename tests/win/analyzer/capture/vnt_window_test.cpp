@@ -318,6 +318,9 @@ TEST_F(SettingsWindow, FilledFromTheRecord) {
 }
 
 TEST_F(SettingsWindow, EnterOnTheLastLineGoesOnWithTheFirst) {
+  Enter();  // on the name shown at opening, nothing typed: it stays
+  EXPECT_EQ(Item(0), L"Ln 0");
+  EXPECT_EQ(SendMessageW(settings->Combo, CB_GETCURSEL, 0, 0), 1);
   SendMessageW(settings->Combo, CB_SETCURSEL, 15, 0);
   SendMessageW(settings->Handle(), WM_COMMAND, MAKEWPARAM(ID_COMBO, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(settings->Combo));

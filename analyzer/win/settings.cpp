@@ -97,6 +97,18 @@ HWND TSettings::AddControl(const wchar_t* cls, const wchar_t* text, DWORD style,
 bool TSettings::ShowModal(HWND owner) {
   okResult = false;
   modal = true;
+  // A popup made with default coordinates stands in the screen's corner: the
+  // first showing puts it over the middle of the main window, later ones
+  // where the user left it.
+  if (owner && !placed) {
+    RECT main = {}, own = {};
+    GetWindowRect(owner, &main);
+    GetWindowRect(window, &own);
+    const int width = own.right - own.left, height = own.bottom - own.top;
+    SetWindowPos(window, nullptr, (main.left + main.right - width) / 2, (main.top + main.bottom - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  placed = true;
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);

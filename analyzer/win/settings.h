@@ -73,5 +73,6 @@ class TSettings : public BaseWindow<TSettings>, public ImageOwner {
   UniqueHFont font;
   UniqueHBitmap preview;
   bool modal = false;
+  bool placed = false;
   bool okResult = false;
 };

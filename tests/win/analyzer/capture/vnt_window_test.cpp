@@ -354,6 +354,13 @@ TEST_F(SettingsWindow, PortAndRateGoIntoTheRecord) {
   vnt->MSettingsClick();
   EXPECT_FLOAT_EQ(vnt->SampleRateMHz, 16.5f);
   EXPECT_TRUE(sink.shown.empty());
+
+  // It was shown over the main window, not in the corner of the screen.
+  RECT main, own;
+  GetWindowRect(vnt->Handle(), &main);
+  GetWindowRect(settings->Handle(), &own);
+  EXPECT_NEAR((own.left + own.right) / 2, (main.left + main.right) / 2, 2);
+  EXPECT_NEAR((own.top + own.bottom) / 2, (main.top + main.bottom) / 2, 2);
 }
 
 TEST_F(SettingsWindow, RateThatIsNoNumberKeepsThePreviousRate) {

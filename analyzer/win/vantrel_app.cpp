@@ -26,7 +26,7 @@ int RunVantrel(HINSTANCE instance, int show) {
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (vnt.Handle() && TranslateAcceleratorW(vnt.Handle(), vnt.Accelerators(), &message)) continue;
+    if (vnt.TranslateKeys(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -121,6 +121,12 @@ bool TVNT::Create(HINSTANCE instance) {
   return true;
 }
 
+bool TVNT::TranslateKeys(MSG& message) {
+  if (!window) return false;
+  if (TranslateAcceleratorW(window, accelerators.get(), &message)) return true;
+  return IsDialogMessageW(window, &message) != FALSE;
+}
+
 void TVNT::CreateMenus() {
   HMENU bar = CreateMenu();
   HMENU file = CreatePopupMenu();

@@ -80,7 +80,9 @@ class TVNT : public BaseWindow<TVNT>, public ImageOwner {
   // when the program must end.
   bool Startup(const std::string& configPath);
   void AttachSettings(TSettings* settings) { this->settings = settings; }
-  HACCEL Accelerators() const { return accelerators.get(); }
+  // Keys taken before dispatch: the accelerators, then Tab and the arrows
+  // between the controls. True when the message was used up.
+  bool TranslateKeys(MSG& message);
 
   // Capture and program commands.
   void StartClick();

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -199,6 +200,33 @@ TEST_F(MainWindow, HintsShowAsTooltips) {
     ASSERT_NE(request.lpszText, nullptr) << id;
     EXPECT_STREQ(request.lpszText, hint);
   }
+}
+
+// Keys as the message loop hands them over: Tab walks the controls through
+// the panels, Alt+Right runs the forward search once it is enabled.
+TEST_F(MainWindow, TabMovesBetweenControlsAndAltArrowsSearch) {
+  SetFocus(vnt->Control(ID_START));
+  MSG tab = {vnt->Control(ID_START), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+  EXPECT_TRUE(vnt->TranslateKeys(tab));
+  EXPECT_EQ(GetFocus(), vnt->Control(ID_MODE));
+
+  MSG altRight = {vnt->Handle(), WM_SYSKEYDOWN, VK_RIGHT, 1 << 29, 0, {}};
+  POINT at = {150, 5};
+  ClientToScreen(vnt->WForm, &at);
+  SetCursorPos(at.x, at.y);
+  SendMessageW(vnt->WForm, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 5));
+  SendMessageW(vnt->WForm, WM_LBUTTONUP, 0, MAKELPARAM(150, 5));
+  ASSERT_TRUE(vnt->IsToolEnabled(ID_FINDRIGHT));
+  BYTE keys[256] = {}, altDown[256] = {};
+  GetKeyboardState(keys);
+  std::copy(std::begin(keys), std::end(keys), altDown);
+  altDown[VK_MENU] = 0x80;  // the accelerator looks at the held Alt
+  SetKeyboardState(altDown);
+  EXPECT_TRUE(vnt->TranslateKeys(altRight));
+  SetKeyboardState(keys);
+  wintest::PumpPending();
+  const TViewState& view = vnt->display.picture.view;
+  EXPECT_EQ((view.StartSample * 8 + view.Marker1X) / 8, 32767) << "line 1 never changes";
 }
 
 TEST_F(MainWindow, PanelsFollowTheWindowSizeAsAnchored) {

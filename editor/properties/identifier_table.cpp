@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
+#include <string_view>
 #include <utility>
 
 #include "editor/foundation/file_u.h"
@@ -25,29 +27,171 @@ constexpr std::array<Predefined, 9> kPredefined = {{
     {"IDHELP", 9},
 }};
 
-void Decrement(std::unordered_map<std::string, size_t>& counts, const std::string& key) {
-  auto it = counts.find(key);
-  if (it != counts.end() && --it->second == 0) counts.erase(it);
+bool ByValue(const std::unique_ptr<IdentifierRecord>& a, const std::unique_ptr<IdentifierRecord>& b) {
+  return a->value < b->value;
 }
 
 }  // namespace
+
+void IdentifierTable::UseCounts::Clear() {
+  slots_.clear();
+  used_ = 0;
+}
+
+size_t IdentifierTable::UseCounts::Find(uint64_t key) const {
+  uint64_t h = key * 0x9E3779B97F4A7C15ull;
+  size_t mask = slots_.size() - 1;
+  for (size_t i = static_cast<size_t>(h ^ (h >> 32)) & mask;; i = (i + 1) & mask) {
+    if (slots_[i].key == key || slots_[i].key == kEmpty) return i;
+  }
+}
+
+void IdentifierTable::UseCounts::Grow() {
+  std::vector<Slot> old;
+  old.swap(slots_);
+  slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{kEmpty, 0});
+  for (const Slot& slot : old) {
+    if (slot.key != kEmpty) slots_[Find(slot.key)] = slot;
+  }
+}
+
+void IdentifierTable::UseCounts::Add(uint64_t key) {
+  if (2 * (used_ + 1) > slots_.size()) Grow();
+  Slot& slot = slots_[Find(key)];
+  if (slot.key == kEmpty) {
+    slot.key = key;
+    ++used_;
+  }
+  ++slot.count;
+}
+
+// A pair whose count drops to 0 keeps its slot: dialogs use the same values again.
+void IdentifierTable::UseCounts::Remove(uint64_t key) {
+  if (slots_.empty()) return;
+  Slot& slot = slots_[Find(key)];
+  if (slot.key == key && slot.count > 0) --slot.count;
+}
+
+bool IdentifierTable::UseCounts::Has(uint64_t key) const {
+  if (slots_.empty()) return false;
+  const Slot& slot = slots_[Find(key)];
+  return slot.key == key && slot.count > 0;
+}
 
 IdentifierTable::IdentifierTable() {
   for (const Predefined& p : kPredefined) predefinedIds.push_back(IdentifierRecord{p.name, p.value, {}});
 }
 
-std::string IdentifierTable::UseKey(uint16_t value, const std::string& dialog) {
-  std::string key;
-  key.reserve(dialog.size() + 2);
-  key.push_back(static_cast<char>(value & 0xFF));
-  key.push_back(static_cast<char>(value >> 8));
-  key += dialog;
-  return key;
+void IdentifierTable::NameIndex::Clear() {
+  slots_.clear();
+  used_ = 0;
+}
+
+IdentifierRecord* IdentifierTable::NameIndex::Find(std::string_view name) const {
+  if (slots_.empty()) return nullptr;
+  const size_t hash = Hash(name);
+  const size_t mask = slots_.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    const Slot& slot = slots_[i];
+    if (!slot.record) return nullptr;
+    if (slot.hash == hash && slot.record->name == name) return slot.record;
+  }
+}
+
+void IdentifierTable::NameIndex::Grow() {
+  std::vector<Slot> old;
+  old.swap(slots_);
+  slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{0, nullptr});
+  const size_t mask = slots_.size() - 1;
+  for (const Slot& slot : old) {
+    if (!slot.record) continue;
+    size_t i = slot.hash & mask;
+    while (slots_[i].record) i = (i + 1) & mask;
+    slots_[i] = slot;
+  }
+}
+
+void IdentifierTable::NameIndex::Insert(IdentifierRecord* record) {
+  if (2 * (used_ + 1) > slots_.size()) Grow();
+  const size_t hash = Hash(record->name);
+  const size_t mask = slots_.size() - 1;
+  size_t i = hash & mask;
+  for (; slots_[i].record; i = (i + 1) & mask) {
+    if (slots_[i].hash == hash && slots_[i].record->name == record->name) return;
+  }
+  slots_[i] = Slot{hash, record};
+  ++used_;
+}
+
+// Linear probing without tombstones: the entries after the hole that would
+// no longer be reached from their home slot move back into it.
+void IdentifierTable::NameIndex::Erase(std::string_view name) {
+  if (slots_.empty()) return;
+  const size_t hash = Hash(name);
+  const size_t mask = slots_.size() - 1;
+  size_t hole = hash & mask;
+  for (;; hole = (hole + 1) & mask) {
+    if (!slots_[hole].record) return;
+    if (slots_[hole].hash == hash && slots_[hole].record->name == name) break;
+  }
+  for (size_t j = (hole + 1) & mask; slots_[j].record; j = (j + 1) & mask) {
+    size_t home = slots_[j].hash & mask;
+    // Stays when its home lies cyclically in (hole, j].
+    bool stays = hole < j ? (home > hole && home <= j) : (home > hole || home <= j);
+    if (!stays) {
+      slots_[hole] = slots_[j];
+      hole = j;
+    }
+  }
+  slots_[hole] = Slot{0, nullptr};
+  --used_;
 }
 
 IdentifierRecord* IdentifierTable::FindUser(const std::string& name) const {
-  auto it = byName.find(name);
-  return it == byName.end() ? nullptr : it->second;
+  if (cachedValid && cachedName == name) return cachedRecord;
+  cachedRecord = byName.Find(name);
+  cachedName = name;
+  cachedValid = true;
+  return cachedRecord;
+}
+
+bool IdentifierTable::FindDialog(const std::string& dialog, uint32_t& index) const {
+  if (cachedDialogValid && cachedDialog == dialog) {
+    index = cachedDialogIndex;
+    return true;
+  }
+  auto it = dialogIndex.find(dialog);
+  if (it == dialogIndex.end()) return false;
+  cachedDialog = dialog;
+  cachedDialogIndex = it->second;
+  cachedDialogValid = true;
+  index = it->second;
+  return true;
+}
+
+uint32_t IdentifierTable::InternDialog(const std::string& dialog) {
+  uint32_t index;
+  if (FindDialog(dialog, index)) return index;
+  index = static_cast<uint32_t>(dialogEntries.size());
+  dialogIndex.emplace(dialog, index);
+  dialogEntries.push_back(0);
+  cachedDialog = dialog;
+  cachedDialogIndex = index;
+  cachedDialogValid = true;
+  return index;
+}
+
+void IdentifierTable::CountUse(uint16_t value, const std::string& dialog) {
+  uint32_t index = InternDialog(dialog);
+  useCounts.Add(UseKey(value, index));
+  ++dialogEntries[index];
+}
+
+void IdentifierTable::UncountUse(uint16_t value, const std::string& dialog) {
+  uint32_t index;
+  if (!FindDialog(dialog, index)) return;
+  useCounts.Remove(UseKey(value, index));
+  --dialogEntries[index];
 }
 
 const IdentifierRecord* IdentifierTable::FindPredefinedName(const std::string& name) const {
@@ -75,35 +219,25 @@ IdentifierRecord* IdentifierTable::FindPredefinedValue(uint16_t value) {
 void IdentifierTable::AddUser(IdentifierRecord& record, const std::string& dialog) {
   if (dialog.empty()) return;
   record.users.push_back(dialog);
-  ++useCount[UseKey(record.value, dialog)];
-  ++userEntries[dialog];
+  CountUse(record.value, dialog);
 }
 
 void IdentifierTable::RemoveUserAt(IdentifierRecord& record, size_t index) {
-  Decrement(useCount, UseKey(record.value, record.users[index]));
-  Decrement(userEntries, record.users[index]);
+  UncountUse(record.value, record.users[index]);
   record.users.erase(record.users.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 void IdentifierTable::ReplaceUserAt(IdentifierRecord& record, size_t index, const std::string& dialog) {
-  Decrement(useCount, UseKey(record.value, record.users[index]));
-  Decrement(userEntries, record.users[index]);
+  UncountUse(record.value, record.users[index]);
   record.users[index] = dialog;
-  ++useCount[UseKey(record.value, dialog)];
-  ++userEntries[dialog];
+  CountUse(record.value, dialog);
 }
 
-void IdentifierTable::Insert(size_t position, std::unique_ptr<IdentifierRecord> record) {
-  IdentifierRecord* r = record.get();
-  bool appended = position == userIds.size();
-  bool wasSorted = sorted;
-  if (position > 0 && userIds[position - 1]->value > r->value) sorted = false;
-  if (!appended && userIds[position]->value < r->value) sorted = false;
-  userIds.insert(userIds.begin() + static_cast<std::ptrdiff_t>(position), std::move(record));
-  byName.emplace(r->name, r);
+void IdentifierTable::Index(IdentifierRecord* r, bool lastOfItsValue) {
+  ForgetName();
+  byName.Insert(r);
   std::vector<IdentifierRecord*>& sameValue = byValue[r->value];
-  if (appended || wasSorted) {
-    // Every record of this value is before the new one.
+  if (lastOfItsValue) {
     sameValue.push_back(r);
   } else {
     sameValue.clear();
@@ -111,34 +245,74 @@ void IdentifierTable::Insert(size_t position, std::unique_ptr<IdentifierRecord> 
       if (u->value == r->value) sameValue.push_back(u.get());
     }
   }
-  for (const std::string& dialog : r->users) {
-    ++useCount[UseKey(r->value, dialog)];
-    ++userEntries[dialog];
+  for (const std::string& dialog : r->users) CountUse(r->value, dialog);
+}
+
+// Anywhere in the list; nothing may be pending.
+void IdentifierTable::Insert(size_t position, std::unique_ptr<IdentifierRecord> record) {
+  IdentifierRecord* r = record.get();
+  bool appended = position == userIds.size();
+  bool wasSorted = sorted;
+  if (position > 0 && userIds[position - 1]->value > r->value) sorted = false;
+  if (!appended && userIds[position]->value < r->value) sorted = false;
+  userIds.insert(userIds.begin() + static_cast<std::ptrdiff_t>(position), std::move(record));
+  // In a sorted list every record of this value is before the new one.
+  Index(r, appended || wasSorted);
+}
+
+// Into the sorted list, before the first record of a greater value.
+void IdentifierTable::InsertInOrder(std::unique_ptr<IdentifierRecord> record) {
+  IdentifierRecord* r = record.get();
+  if (pending.empty() && (userIds.empty() || userIds.back()->value <= r->value)) {
+    userIds.push_back(std::move(record));
+  } else {
+    if (!pendingLast || r->value >= pendingLast->value) pendingLast = r;
+    pending.push_back(std::move(record));
   }
+  Index(r, true);
+}
+
+const IdentifierRecord* IdentifierTable::LastRecord() const {
+  const IdentifierRecord* last = userIds.empty() ? nullptr : userIds.back().get();
+  if (pendingLast && (!last || pendingLast->value >= last->value)) last = pendingLast;
+  return last;
+}
+
+// Each pending record went after every record of a value not greater than
+// its own, those pending before it included: a stable merge.
+void IdentifierTable::Flush() const {
+  if (pending.empty()) return;
+  std::stable_sort(pending.begin(), pending.end(), ByValue);
+  std::vector<std::unique_ptr<IdentifierRecord>> merged;
+  merged.reserve(userIds.size() + pending.size());
+  std::merge(std::make_move_iterator(userIds.begin()), std::make_move_iterator(userIds.end()),
+             std::make_move_iterator(pending.begin()), std::make_move_iterator(pending.end()),
+             std::back_inserter(merged), ByValue);
+  userIds.swap(merged);
+  pending.clear();
+  pendingLast = nullptr;
 }
 
 void IdentifierTable::Rebuild() {
-  byName.clear();
+  Flush();
+  ForgetName();
+  cachedDialogValid = false;
+  byName.Clear();
   byValue.clear();
-  useCount.clear();
-  userEntries.clear();
+  dialogIndex.clear();
+  dialogEntries.clear();
+  useCounts.Clear();
   sorted = true;
   freeHint = kFirstUserValue;
   for (size_t i = 0; i < userIds.size(); ++i) {
     IdentifierRecord* r = userIds[i].get();
     if (i > 0 && userIds[i - 1]->value > r->value) sorted = false;
-    byName.emplace(r->name, r);
+    byName.Insert(r);
     byValue[r->value].push_back(r);
-    for (const std::string& dialog : r->users) {
-      ++useCount[UseKey(r->value, dialog)];
-      ++userEntries[dialog];
-    }
+    for (const std::string& dialog : r->users) CountUse(r->value, dialog);
   }
   for (const IdentifierRecord& p : predefinedIds) {
-    for (const std::string& dialog : p.users) {
-      ++useCount[UseKey(p.value, dialog)];
-      ++userEntries[dialog];
-    }
+    for (const std::string& dialog : p.users) CountUse(p.value, dialog);
   }
 }
 
@@ -167,17 +341,20 @@ bool IdentifierTable::NameOf(uint16_t value, const std::string& dialog, std::str
   if (!IsValueUsedIn(value, dialog)) return false;
   // Some record of this value is used in the dialog: the last candidate
   // needs no search of its users.
-  std::vector<const IdentifierRecord*> candidates;
-  for (const IdentifierRecord& p : predefinedIds) {
-    if (p.value == value) candidates.push_back(&p);
-  }
   auto it = byValue.find(value);
-  if (it != byValue.end()) candidates.insert(candidates.end(), it->second.begin(), it->second.end());
-  for (size_t i = 0; i < candidates.size(); ++i) {
-    const std::vector<std::string>& users = candidates[i]->users;
-    if (i + 1 == candidates.size() || std::find(users.begin(), users.end(), dialog) != users.end()) {
-      name = candidates[i]->name;
-      return true;
+  size_t left = it == byValue.end() ? 0 : it->second.size();
+  for (const IdentifierRecord& p : predefinedIds) left += p.value == value;
+  auto take = [&](const IdentifierRecord& r) {
+    if (--left != 0 && std::find(r.users.begin(), r.users.end(), dialog) == r.users.end()) return false;
+    name = r.name;
+    return true;
+  };
+  for (const IdentifierRecord& p : predefinedIds) {
+    if (p.value == value && take(p)) return true;
+  }
+  if (it != byValue.end()) {
+    for (const IdentifierRecord* r : it->second) {
+      if (take(*r)) return true;
     }
   }
   return false;
@@ -185,7 +362,8 @@ bool IdentifierTable::NameOf(uint16_t value, const std::string& dialog, std::str
 
 bool IdentifierTable::IsValueUsedIn(uint16_t value, const std::string& dialog) const {
   if (value == kStaticValue) return false;
-  return useCount.count(UseKey(value, dialog)) != 0;
+  uint32_t index;
+  return FindDialog(dialog, index) && useCounts.Has(UseKey(value, index));
 }
 
 bool IdentifierTable::IsNameTaken(const std::string& name) const {
@@ -197,11 +375,12 @@ bool IdentifierTable::IsNameTaken(const std::string& name) const {
 // already held, the lowest number from 100 that no user record holds is taken
 // instead: renumbering would cut the link to controls that keep their number.
 bool IdentifierTable::NextValue(uint16_t& value) const {
-  if (userIds.empty()) {
+  const IdentifierRecord* last = LastRecord();
+  if (!last) {
     value = kFirstUserValue;
     return true;
   }
-  uint16_t next = static_cast<uint16_t>(userIds.back()->value + 1);
+  uint16_t next = static_cast<uint16_t>(last->value + 1);
   if (next != kStaticValue && next != 0 && !FindPredefinedValue(next) && byValue.count(next) == 0) {
     value = next;
     return true;
@@ -219,7 +398,14 @@ void IdentifierTable::AllocateId(const std::string& name) {
   if (name.empty() || IsNameTaken(name)) return;
   uint16_t value;
   if (!NextValue(value)) return;
-  Insert(userIds.size(), std::make_unique<IdentifierRecord>(IdentifierRecord{name, value, {}}));
+  auto record = std::make_unique<IdentifierRecord>(IdentifierRecord{name, value, {}});
+  const IdentifierRecord* last = LastRecord();
+  if (sorted && (!last || value > last->value)) {
+    InsertInOrder(std::move(record));
+  } else {
+    Flush();
+    Insert(userIds.size(), std::move(record));
+  }
 }
 
 int IdentifierTable::AddUse(uint16_t value, const std::string& name, const std::string& dialog) {
@@ -245,14 +431,17 @@ int IdentifierTable::RemoveUse(const std::string& name, const std::string& dialo
 int IdentifierTable::DropIfUnused(const std::string& name) {
   IdentifierRecord* r = FindUser(name);
   // A dialog's own name stays while its controls use identifiers.
-  if (!r || !r->users.empty() || userEntries.count(name) != 0) return 0;
+  uint32_t index;
+  if (!r || !r->users.empty() || (FindDialog(name, index) && dialogEntries[index] != 0)) return 0;
+  Flush();
+  ForgetName();
   std::vector<IdentifierRecord*>& sameValue = byValue[r->value];
   sameValue.erase(std::find(sameValue.begin(), sameValue.end(), r));
   if (sameValue.empty()) {
     byValue.erase(r->value);
     if (r->value >= kFirstUserValue && r->value < freeHint) freeHint = r->value;
   }
-  byName.erase(name);
+  byName.Erase(name);
   userIds.erase(std::find_if(userIds.begin(), userIds.end(), [r](const auto& u) { return u.get() == r; }));
   return 1;
 }
@@ -265,11 +454,14 @@ void IdentifierTable::RenameId(const std::string& oldName, const std::string& ne
   if (!r->users.empty()) {
     AllocateId(newName);  // the old record stays for its users
   } else {
-    byName.erase(oldName);
+    ForgetName();
+    byName.Erase(oldName);
     r->name = newName;
-    byName.emplace(newName, r);
+    byName.Insert(r);
   }
-  if (userEntries.count(oldName) == 0) return;
+  uint32_t index;
+  if (!FindDialog(oldName, index) || dialogEntries[index] == 0) return;
+  Flush();
   auto replaceFirst = [&](IdentifierRecord& record) {
     auto it = std::find(record.users.begin(), record.users.end(), oldName);
     if (it != record.users.end()) ReplaceUserAt(record, static_cast<size_t>(it - record.users.begin()), newName);
@@ -289,21 +481,19 @@ int IdentifierTable::AddHeaderId(const std::string& name, uint16_t value) {
   if (IsStatic(name)) return value == kStaticValue ? 1 : 0;
   if (const IdentifierRecord* r = FindUser(name)) return r->value == value ? 1 : 0;
   // Before the first record of a greater value.
-  size_t position;
+  auto record = std::make_unique<IdentifierRecord>(IdentifierRecord{name, value, {}});
   if (sorted) {
-    auto it = std::upper_bound(userIds.begin(), userIds.end(), value,
-                               [](uint16_t v, const auto& u) { return v < u->value; });
-    position = static_cast<size_t>(it - userIds.begin());
-  } else {
-    position = userIds.size();
-    for (size_t i = 0; i < userIds.size(); ++i) {
-      if (userIds[i]->value > value) {
-        position = i;
-        break;
-      }
+    InsertInOrder(std::move(record));
+    return 1;
+  }
+  size_t position = userIds.size();
+  for (size_t i = 0; i < userIds.size(); ++i) {
+    if (userIds[i]->value > value) {
+      position = i;
+      break;
     }
   }
-  Insert(position, std::make_unique<IdentifierRecord>(IdentifierRecord{name, value, {}}));
+  Insert(position, std::move(record));
   return 1;
 }
 
@@ -319,23 +509,47 @@ int HexDigit(char c) {
   return -1;
 }
 
-std::vector<std::string> Words(const std::string& line, size_t most) {
-  std::vector<std::string> words;
+// The first `most` whitespace-separated words; returns how many there are.
+size_t Words(std::string_view line, std::string_view* words, size_t most) {
+  size_t count = 0;
   size_t i = 0;
-  while (words.size() < most) {
+  while (count < most) {
     while (i < line.size() && IsBlank(line[i])) ++i;
     if (i == line.size()) break;
     size_t start = i;
     while (i < line.size() && !IsBlank(line[i])) ++i;
-    words.push_back(line.substr(start, i - start));
+    words[count++] = line.substr(start, i - start);
   }
-  return words;
+  return count;
+}
+
+// The next line of bytes in memory as CFileU::ReadLine reads it from a
+// stream: it ends at LF or CR LF (a lone CR stays), and a longer line comes
+// in pieces of 255 bytes.
+bool NextLine(std::string_view bytes, size_t& pos, std::string_view& line) {
+  constexpr size_t kPiece = 255;
+  if (pos >= bytes.size()) return false;
+  const size_t start = pos;
+  while (pos - start < kPiece && pos < bytes.size()) {
+    char c = bytes[pos++];
+    if (c == '\n') {
+      line = bytes.substr(start, pos - 1 - start);
+      return true;
+    }
+    if (c == '\r' && pos < bytes.size() && bytes[pos] == '\n') {
+      ++pos;
+      line = bytes.substr(start, pos - 2 - start);
+      return true;
+    }
+  }
+  line = bytes.substr(start, pos - start);
+  return true;
 }
 
 // A C integer constant at the start of the word: optional sign, then
 // decimal, 0x hexadecimal or leading-0 octal digits; the low 16 bits.
 // False when no digit follows the sign.
-bool ReadValue(const std::string& word, uint16_t& value) {
+bool ReadValue(std::string_view word, uint16_t& value) {
   size_t i = 0;
   bool negative = false;
   if (i < word.size() && (word[i] == '+' || word[i] == '-')) negative = word[i++] == '-';
@@ -366,31 +580,33 @@ int IdentifierTable::LoadHeaderIds(const CStringU& path, CErrorU& error) {
 // other lines, function-like macros among them, are passed over.
 int IdentifierTable::LoadHeaderIds(std::FILE* file, CErrorU& error) {
   if (!file) return 0;
-  CFileU reader;
-  reader.fp = file;
-  struct Release {
-    CFileU& f;
-    ~Release() { f.fp = nullptr; }  // the caller closes its stream
-  } release{reader};
+  // The whole header at once; a read error fails the load before any line.
+  std::string bytes;
+  char buffer[65536];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, n);
+  if (std::ferror(file)) return 0;
 
-  std::string line;
-  for (;;) {
-    CFileU::Line got = reader.ReadLine(line);
-    if (got == CFileU::Line::End) return 1;
-    if (got == CFileU::Line::Error) return 0;
+  size_t pos = 0;
+  std::string_view line;
+  std::string name;
+  while (NextLine(bytes, pos, line)) {
     // A name cannot hold a zero byte: the line ends there, as a C string does.
-    line.resize(std::min(line.size(), line.find('\0')));
-    std::vector<std::string> words = Words(line, 3);
+    line = line.substr(0, line.find('\0'));
+    std::string_view words[3];
     uint16_t value;
-    if (words.size() < 3 || words[0] != "#define" || !ReadValue(words[2], value)) continue;
+    if (Words(line, words, 3) < 3 || words[0] != "#define" || !ReadValue(words[2], value)) continue;
+    name.assign(words[1]);
+    if (AddHeaderId(name, value)) continue;
+    // The refused line stays in the error text as the context of the failure.
     error.Push();
     error.message.Append("#define");
     error.message.Append(" ");
-    error.message.Append(words[1].c_str());
+    error.message.Append(name.c_str());
     error.message.Append("\t");
-    if (!AddHeaderId(words[1], value)) return 0;
-    error.Pop();
+    return 0;
   }
+  return 1;
 }
 
 bool IdentifierTable::UsersText(const std::string& name, std::string& text) const {
@@ -406,11 +622,13 @@ bool IdentifierTable::UsersText(const std::string& name, std::string& text) cons
 }
 
 const char* IdentifierTable::FirstIdName() {
+  Flush();
   cursor = 0;
   return userIds.empty() ? predefinedIds.front().name.c_str() : userIds.front()->name.c_str();
 }
 
 const char* IdentifierTable::NextIdName() {
+  Flush();
   size_t position = ++cursor;
   if (position < userIds.size()) return userIds[position]->name.c_str();
   position -= userIds.size();
@@ -421,6 +639,8 @@ const char* IdentifierTable::NextIdName() {
 
 void IdentifierTable::Clear() {
   userIds.clear();
+  pending.clear();
+  pendingLast = nullptr;
   for (IdentifierRecord& p : predefinedIds) p.users.clear();
   staticName.clear();
   Rebuild();
@@ -428,7 +648,10 @@ void IdentifierTable::Clear() {
 
 void IdentifierTable::CopyFrom(const IdentifierTable& other) {
   if (&other == this) return;
+  other.Flush();
   userIds.clear();
+  pending.clear();
+  pendingLast = nullptr;
   for (const auto& u : other.userIds) userIds.push_back(std::make_unique<IdentifierRecord>(*u));
   predefinedIds = other.predefinedIds;
   staticName = other.staticName;

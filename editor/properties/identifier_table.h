@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -76,12 +77,57 @@ class IdentifierTable {
   // Undo: the newest snapshot back into the table; 0 when there is none.
   int RestoreSnapshot();
 
-  const std::vector<std::unique_ptr<IdentifierRecord>>& UserIds() const { return userIds; }
+  const std::vector<std::unique_ptr<IdentifierRecord>>& UserIds() const {
+    Flush();
+    return userIds;
+  }
   const std::vector<IdentifierRecord>& PredefinedIds() const { return predefinedIds; }
 
   CUndo history;
 
  private:
+  // Counts keyed by a 64-bit number, in one open-addressed array: the uses of
+  // (value, dialog) pairs, tens of thousands while a script is read.
+  class UseCounts {
+   public:
+    void Clear();
+    void Add(uint64_t key);
+    void Remove(uint64_t key);
+    bool Has(uint64_t key) const;
+
+   private:
+    struct Slot {
+      uint64_t key;
+      uint32_t count;
+    };
+    static constexpr uint64_t kEmpty = ~uint64_t{0};
+    size_t Find(uint64_t key) const;
+    void Grow();
+    std::vector<Slot> slots_;
+    size_t used_ = 0;
+  };
+
+  // User records by name, in one open-addressed array of (hash, record):
+  // a lookup touches the array and the record it finds, nothing else.
+  class NameIndex {
+   public:
+    void Clear();
+    IdentifierRecord* Find(std::string_view name) const;
+    // Keeps a record already there under the same name.
+    void Insert(IdentifierRecord* record);
+    void Erase(std::string_view name);
+
+   private:
+    struct Slot {
+      size_t hash;
+      IdentifierRecord* record;  // null: empty
+    };
+    static size_t Hash(std::string_view name) { return std::hash<std::string_view>()(name); }
+    void Grow();
+    std::vector<Slot> slots_;
+    size_t used_ = 0;
+  };
+
   IdentifierRecord* FindUser(const std::string& name) const;
   IdentifierRecord* FindPredefinedName(const std::string& name);
   IdentifierRecord* FindPredefinedValue(uint16_t value);
@@ -91,22 +137,48 @@ class IdentifierTable {
   void AddUser(IdentifierRecord& record, const std::string& dialog);
   void RemoveUserAt(IdentifierRecord& record, size_t index);
   void ReplaceUserAt(IdentifierRecord& record, size_t index, const std::string& dialog);
+  void CountUse(uint16_t value, const std::string& dialog);
+  void UncountUse(uint16_t value, const std::string& dialog);
+  bool FindDialog(const std::string& dialog, uint32_t& index) const;
+  uint32_t InternDialog(const std::string& dialog);
+  static uint64_t UseKey(uint16_t value, uint32_t dialog) { return uint64_t{dialog} << 16 | value; }
   void Insert(size_t position, std::unique_ptr<IdentifierRecord> record);
+  void InsertInOrder(std::unique_ptr<IdentifierRecord> record);
+  void Index(IdentifierRecord* record, bool lastOfItsValue);
+  const IdentifierRecord* LastRecord() const;
+  void Flush() const;
+  void ForgetName() const { cachedValid = false; }
   bool NextValue(uint16_t& value) const;
   void Rebuild();
-  static std::string UseKey(uint16_t value, const std::string& dialog);
 
-  std::vector<std::unique_ptr<IdentifierRecord>> userIds;
+  // The list in its documented order, except for `pending` below.
+  mutable std::vector<std::unique_ptr<IdentifierRecord>> userIds;
+  // While userIds is sorted by value, records inserted before the first
+  // greater value wait here in insertion order and are merged in only when
+  // the order is looked at: a header of tens of thousands of lines in any
+  // order then loads without moving the list for every line. The merge gives
+  // exactly the list that inserting one by one would give.
+  mutable std::vector<std::unique_ptr<IdentifierRecord>> pending;
+  mutable const IdentifierRecord* pendingLast = nullptr;  // the greatest value, the latest of equals
   std::vector<IdentifierRecord> predefinedIds;
   std::string staticName;
   uint32_t cursor = 0;
 
   // Indexes over userIds and over the users of every record.
-  std::unordered_map<std::string, IdentifierRecord*> byName;
+  NameIndex byName;
   std::unordered_map<uint16_t, std::vector<IdentifierRecord*>> byValue;  // in list order
-  std::unordered_map<std::string, size_t> useCount;                     // (value, dialog) -> entries
-  std::unordered_map<std::string, size_t> userEntries;                  // dialog -> entries
-  bool sorted = true;                                                   // userIds by ascending value
+  // Dialog names that occur among users, as small numbers.
+  std::unordered_map<std::string, uint32_t> dialogIndex;
+  std::vector<size_t> dialogEntries;  // per dialog number: entries in users lists
+  UseCounts useCounts;                // (value, dialog number) -> entries
+  bool sorted = true;                 // userIds by ascending value
   // Every value from 100 below this one is held by a user record.
   mutable uint32_t freeHint = kFirstUserValue;
+  // The reader asks about one name and one dialog several times in a row.
+  mutable std::string cachedName;
+  mutable IdentifierRecord* cachedRecord = nullptr;
+  mutable bool cachedValid = false;
+  mutable std::string cachedDialog;
+  mutable uint32_t cachedDialogIndex = 0;
+  mutable bool cachedDialogValid = false;
 };

@@ -19,7 +19,7 @@ void ScriptCursor::SkipWhite() {
 
 std::size_t ScriptCursor::SkipRun(std::string_view set) {
   std::size_t start = pos_;
-  while (pos_ < text_.size() && set.find(text_[pos_]) != std::string_view::npos) ++pos_;
+  while (pos_ < text_.size() && IsOneOf(text_[pos_], set)) ++pos_;
   return pos_ - start;
 }
 

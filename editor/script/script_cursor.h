@@ -24,6 +24,21 @@ enum class ScanResult {
 // White space of formatted input: blank, tab, LF, vertical tab, form feed, CR.
 inline bool IsScriptWhite(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
+// Membership in a handful of separator characters, without a library call
+// per character.
+inline bool IsOneOf(char c, std::string_view set) {
+  for (char s : set) {
+    if (s == c) return true;
+  }
+  return false;
+}
+
+// The first position from `start` whose character is in `set`, or the end.
+inline std::size_t FindOneOf(std::string_view text, std::size_t start, std::string_view set) {
+  while (start < text.size() && !IsOneOf(text[start], set)) ++start;
+  return start;
+}
+
 class ScriptCursor {
  public:
   explicit ScriptCursor(std::string_view text) : text_(text) {}

@@ -243,9 +243,11 @@ int CScriptReader::ReadControls(ScriptCursor& cursor, CDlgRes& dialog, std::vect
     if (IsEndKeyword(word)) return 1;
     if (const ControlStatementInfo* info = ControlStatementOf(word)) {
       skipping = false;
-      DlgItem item;
-      if (!ReadControlStatement(cursor, *info, dialogName, item)) return 0;
-      dialog.AppendCopy(item);
+      // Read in place rather than copied in: a record is over a kilobyte.
+      auto item = std::make_unique<DlgItem>();
+      if (!ReadControlStatement(cursor, *info, dialogName, *item)) return 0;
+      item->order = static_cast<std::uint16_t>(dialog.controls.size() + 1);
+      dialog.controls.push_back(std::move(item));
       continue;
     }
     bool record = !skipping;
@@ -291,7 +293,7 @@ int CScriptReader::ReadControlFields(ScriptCursor& cursor, const ControlStatemen
   item.extraLength = 1;
   item.exStyle = 0;
   if (info.hasText) {
-    std::string raw;
+    std::string& raw = textScratch_;
     ScanResult text = ReadQuotedText(cursor, raw);
     if (text == ScanResult::kTooLong) return TooLong(raw);
     if (text == ScanResult::kFound) {
@@ -350,7 +352,7 @@ int CScriptReader::ReadControlFields(ScriptCursor& cursor, const ControlStatemen
 }
 
 int CScriptReader::ReadStyleWith(ScriptCursor& cursor, bool extended, std::uint32_t& value) {
-  std::string name;
+  std::string& name = styleScratch_;
   switch (ScanStyleExpr(cursor, extended ? ExStyleFromName : StyleFromName, extended, value, name)) {
     case StyleExprResult::kOk: return 1;
     case StyleExprResult::kUnknownName:
@@ -403,7 +405,7 @@ int CScriptReader::ReadControlIdStep(ScriptCursor& cursor, const std::string& di
     value = n;
     return 1;
   }
-  std::string name;
+  std::string& name = idScratch_;
   if (ReadIdentifierName(cursor, name) == ScanResult::kTooLong) return TooLong(name);
   Push();
   Append(name);

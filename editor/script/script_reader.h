@@ -80,6 +80,10 @@ class CScriptReader {
   std::string pieces_;
   std::vector<std::size_t> marks_;
   int depth_ = 0;
+  // Reused for every control, so that long texts and names allocate once.
+  std::string textScratch_;
+  std::string styleScratch_;
+  std::string idScratch_;
 };
 
 }  // namespace morvid

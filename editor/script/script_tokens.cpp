@@ -72,8 +72,7 @@ ScanResult ReadIdentifierName(ScriptCursor& cursor, std::string& name) {
   cursor.SkipRun(" ");
   std::string_view all = cursor.Text();
   std::size_t start = cursor.Position();
-  std::size_t end = all.find_first_of(" ,", start);
-  if (end == std::string_view::npos) end = all.size();
+  std::size_t end = FindOneOf(all, start, " ,");
   cursor.SetPosition(end);
   if (end == start) {
     name.clear();
@@ -109,8 +108,7 @@ StyleExprResult ScanStyleExpr(ScriptCursor& cursor, StyleLookup lookup, bool emp
   for (;;) {
     cursor.SkipWhite();
     std::size_t start = cursor.Position();
-    std::size_t end = all.find_first_of(kNameEnd, start);
-    if (end == std::string_view::npos) end = all.size();
+    std::size_t end = FindOneOf(all, start, kNameEnd);
     if (end == start) {
       name.clear();
       return emptyIsError ? StyleExprResult::kFailed : StyleExprResult::kOk;
@@ -126,7 +124,7 @@ StyleExprResult ScanStyleExpr(ScriptCursor& cursor, StyleLookup lookup, bool emp
     std::size_t run = cursor.SkipRun(" \t\r\n|");
     if (run == 0) run = cursor.SkipRun(",");
     if (run == 0) return StyleExprResult::kFailed;
-    if (all.substr(afterName, run).find('|') == std::string_view::npos) {
+    if (FindOneOf(all.substr(0, afterName + run), afterName, "|") == afterName + run) {
       cursor.SetPosition(afterName);
       return StyleExprResult::kOk;
     }

@@ -1,6 +1,8 @@
 #include "editor/script/style_vocabulary.h"
 
+#include <algorithm>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -282,23 +284,35 @@ constexpr NamedValue kExStyleNames[] = {
 };
 static_assert(std::size(kExStyleNames) == 21, "every extended-style name the reader knows");
 
+// Names are looked up by binary search over a sorted copy of a table; the
+// sort is stable, so a name listed twice still gives its first entry.
+using NameIndex = std::vector<const NamedValue*>;
+
 template <std::size_t N>
-bool FindName(const NamedValue (&table)[N], std::string_view name, std::uint32_t& value) {
-  for (const NamedValue& entry : table) {
-    if (entry.name == name) {
-      value = entry.value;
-      return true;
-    }
-  }
-  return false;
+NameIndex SortedByName(const NamedValue (&table)[N]) {
+  NameIndex entries;
+  for (const NamedValue& entry : table) entries.push_back(&entry);
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const NamedValue* a, const NamedValue* b) { return a->name < b->name; });
+  return entries;
+}
+
+bool FindName(const NameIndex& index, std::string_view name, std::uint32_t& value) {
+  auto it = std::lower_bound(index.begin(), index.end(), name,
+                             [](const NamedValue* entry, std::string_view n) { return entry->name < n; });
+  if (it == index.end() || (*it)->name != name) return false;
+  value = (*it)->value;
+  return true;
 }
 
 }  // namespace
 
 bool StyleFromName(std::string_view name, std::uint32_t& value) {
-  return FindName(kStyleNames, name, value);
+  static const NameIndex index = SortedByName(kStyleNames);
+  return FindName(index, name, value);
 }
 
 bool ExStyleFromName(std::string_view name, std::uint32_t& value) {
-  return FindName(kExStyleNames, name, value);
+  static const NameIndex index = SortedByName(kExStyleNames);
+  return FindName(index, name, value);
 }

@@ -4,37 +4,21 @@
 #include <cstdio>
 
 #include "editor/app/safe_file.h"
+#include "editor/app/text_file.h"
 #include "editor/foundation/code_page.h"
 #include "editor/foundation/file_u.h"
 
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-
-// The first two words of a line, as "%s%s" reads them; false without two.
-bool FirstTwoWords(const std::string& line, std::string& first, std::string& second) {
-  std::string* words[] = {&first, &second};
-  size_t i = 0;
-  for (std::string* word : words) {
-    while (i < line.size() && IsBlank(line[i])) ++i;
-    if (i == line.size()) return false;
-    size_t start = i;
-    while (i < line.size() && !IsBlank(line[i])) ++i;
-    word->assign(line, start, i - start);
-  }
-  return true;
-}
-
-}  // namespace
-
 // Lines are read in pieces of at most 255 bytes.
 int CollectMacroNames(const CStringU& path, IdentifierTable& macroNames) {
-  CFileU file;
-  if (!file.Open(path, "rb")) return 0;
-  std::string line, first, name;
-  while (file.ReadLine(line) == CFileU::Line::Read) {
-    line.resize(std::min(line.size(), line.find('\0')));
-    if (!FirstTwoWords(line, first, name) || first != "#define") continue;
+  std::string bytes;
+  if (!ReadBinaryFile(path, bytes)) return 0;
+  size_t pos = 0;
+  std::string_view line;
+  std::string name;
+  while (NextLinePiece(bytes, pos, line)) {
+    LineWords words = FirstTwoWords(line.substr(0, line.find('\0')));
+    if (words.count < 2 || words.first != "#define") continue;
+    name.assign(words.second);
     // Predefined names are defined already; value 0 is no predefined value,
     // so a new name is stored and a known one left alone.
     if (!macroNames.IsNameTaken(name)) macroNames.AddHeaderId(name, 0);

@@ -37,6 +37,20 @@ std::string Lower(std::string_view text) {
   return lower;
 }
 
+bool StartsWithHash(std::string_view line) {
+  size_t i = 0;
+  while (i < line.size() && (line[i] == ' ' || (line[i] >= '\t' && line[i] <= '\r'))) ++i;
+  return i < line.size() && line[i] == '#';
+}
+
+// find_first_of("/\"") without a library call per character.
+size_t FindSlashOrQuote(std::string_view line, size_t pos) {
+  for (; pos < line.size(); ++pos) {
+    if (line[pos] == '/' || line[pos] == '"') return pos;
+  }
+  return std::string_view::npos;
+}
+
 // Takes the comments out of a script line by line; a block comment may span
 // lines, so the state carries over from one line to the next.
 class CommentStripper {
@@ -56,10 +70,10 @@ class CommentStripper {
         pos = end;
         inString_ = quote == std::string_view::npos;
       } else {
-        size_t next = line.find_first_of("/\"", pos);
+        size_t next = FindSlashOrQuote(line, pos);
         while (next != std::string_view::npos && line[next] == '/' &&
                (next + 1 >= line.size() || (line[next + 1] != '/' && line[next + 1] != '*')))
-          next = line.find_first_of("/\"", next + 1);
+          next = FindSlashOrQuote(line, next + 1);
         if (next == std::string_view::npos) {
           out.append(line.substr(pos));
           pos = line.size();
@@ -108,6 +122,11 @@ int ResolveConditionals(const CStringU& inPath, const CStringU& outPath, const M
   LineCursor lines(text);
   std::string_view line;
   while (lines.Next(line)) {
+    // Only a directive opens or closes a block.
+    if (!skipping && !StartsWithHash(line)) {
+      out.append(line);
+      continue;
+    }
     LineWords words = FirstTwoWords(line);
     if (skipping) {
       if (words.count > 0 && words.first == "#endif") skipping = false;

@@ -22,6 +22,22 @@ void AsciiLower(std::string& text) {
   }
 }
 
+// As CStringU::Assign of the text as a C string. ASCII reads the same in
+// every ANSI code page, so it is widened here without the conversion.
+void AssignAnsi(CStringU& target, std::string_view text) {
+  text = text.substr(0, text.find('\0'));
+  if (text.size() <= static_cast<std::size_t>(CStringU::kCapacity)) {
+    char16_t wide[CStringU::kCapacity];
+    std::size_t i = 0;
+    for (; i < text.size() && static_cast<unsigned char>(text[i]) < 0x80; ++i) wide[i] = static_cast<char16_t>(text[i]);
+    if (i == text.size()) {
+      target.Assign(std::u16string_view(wide, i));
+      return;
+    }
+  }
+  target.Assign(std::string(text).c_str());
+}
+
 std::uint32_t TextLength(const CStringU& text) { return static_cast<std::uint32_t>(text.Length()) + 1; }
 
 }  // namespace
@@ -88,7 +104,7 @@ int CScriptReader::ReadText(ScriptCursor& cursor, CStringU& text) {
     case ScanResult::kTooLong: return TooLong(raw);
     case ScanResult::kFound: break;
   }
-  text.Assign(raw.c_str());
+  AssignAnsi(text, raw);
   return 1;
 }
 
@@ -297,7 +313,7 @@ int CScriptReader::ReadControlFields(ScriptCursor& cursor, const ControlStatemen
     ScanResult text = ReadQuotedText(cursor, raw);
     if (text == ScanResult::kTooLong) return TooLong(raw);
     if (text == ScanResult::kFound) {
-      item.text.Assign(raw.c_str());
+      AssignAnsi(item.text, raw);
       item.textLength = TextLength(item.text);
     } else if (info.statement == ControlStatement::kControl) {
       if (!ReadOrdinalOrName(cursor, item.textOrdinal)) return 0;
@@ -323,7 +339,7 @@ int CScriptReader::ReadControlFields(ScriptCursor& cursor, const ControlStatemen
       if (found == ScanResult::kTooLong) return TooLong(name);
       if (found == ScanResult::kNone) return 0;
       AsciiLower(name);
-      item.className.Assign(name.c_str());
+      AssignAnsi(item.className, name);
       item.classLength = TextLength(item.className);
     }
     if (!SkipComma(cursor) || !ReadStyleExpr(cursor, style) || !SkipComma(cursor)) return 0;

@@ -1,6 +1,6 @@
 #include "editor/script/style_vocabulary.h"
 
-#include <algorithm>
+#include <functional>
 #include <iterator>
 #include <vector>
 
@@ -284,35 +284,42 @@ constexpr NamedValue kExStyleNames[] = {
 };
 static_assert(std::size(kExStyleNames) == 21, "every extended-style name the reader knows");
 
-// Names are looked up by binary search over a sorted copy of a table; the
-// sort is stable, so a name listed twice still gives its first entry.
-using NameIndex = std::vector<const NamedValue*>;
+// Names are looked up in an open-addressed table built once from a list;
+// a name listed twice keeps its first entry.
+class NameIndex {
+ public:
+  template <std::size_t N>
+  explicit NameIndex(const NamedValue (&table)[N]) : slots_(4 * N) {
+    for (const NamedValue& entry : table) {
+      std::size_t i = Home(entry.name);
+      while (slots_[i] && slots_[i]->name != entry.name) i = (i + 1) % slots_.size();
+      if (!slots_[i]) slots_[i] = &entry;
+    }
+  }
 
-template <std::size_t N>
-NameIndex SortedByName(const NamedValue (&table)[N]) {
-  NameIndex entries;
-  for (const NamedValue& entry : table) entries.push_back(&entry);
-  std::stable_sort(entries.begin(), entries.end(),
-                   [](const NamedValue* a, const NamedValue* b) { return a->name < b->name; });
-  return entries;
-}
+  bool Find(std::string_view name, std::uint32_t& value) const {
+    for (std::size_t i = Home(name); slots_[i]; i = (i + 1) % slots_.size()) {
+      if (slots_[i]->name == name) {
+        value = slots_[i]->value;
+        return true;
+      }
+    }
+    return false;
+  }
 
-bool FindName(const NameIndex& index, std::string_view name, std::uint32_t& value) {
-  auto it = std::lower_bound(index.begin(), index.end(), name,
-                             [](const NamedValue* entry, std::string_view n) { return entry->name < n; });
-  if (it == index.end() || (*it)->name != name) return false;
-  value = (*it)->value;
-  return true;
-}
+ private:
+  std::size_t Home(std::string_view name) const { return std::hash<std::string_view>()(name) % slots_.size(); }
+  std::vector<const NamedValue*> slots_;
+};
 
 }  // namespace
 
 bool StyleFromName(std::string_view name, std::uint32_t& value) {
-  static const NameIndex index = SortedByName(kStyleNames);
-  return FindName(index, name, value);
+  static const NameIndex index(kStyleNames);
+  return index.Find(name, value);
 }
 
 bool ExStyleFromName(std::string_view name, std::uint32_t& value) {
-  static const NameIndex index = SortedByName(kExStyleNames);
-  return FindName(index, name, value);
+  static const NameIndex index(kExStyleNames);
+  return index.Find(name, value);
 }

@@ -115,7 +115,12 @@ int CDoc::Load(CFileU& file) {
 }
 
 int CDoc::Store(CFileU& file) {
+  // Room for a typical printed line per control, so the text is not moved
+  // again and again while it grows to megabytes.
+  size_t estimate = 0;
+  for (const auto& dialog : dialogs) estimate += 256 + 96 * dialog->controls.size();
   std::string out;
+  out.reserve(estimate);
   for (const auto& dialog : dialogs) morvid::WriteDialog(out, *dialog, ids);
   return file.Write(out);
 }

@@ -24,6 +24,33 @@ void AppendFormat(std::string& out, const char* format, ...) {
   va_end(again);
 }
 
+namespace {
+
+void AppendInt(std::string& out, int value) {
+  char digits[12];
+  char* end = digits + sizeof digits;
+  char* p = end;
+  unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+  do {
+    *--p = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) *--p = '-';
+  out.append(p, static_cast<std::size_t>(end - p));
+}
+
+}  // namespace
+
+void AppendRect(std::string& out, int x, int y, int cx, int cy) {
+  AppendInt(out, x);
+  out += ',';
+  AppendInt(out, y);
+  out += ',';
+  AppendInt(out, cx);
+  out += ',';
+  AppendInt(out, cy);
+}
+
 void AppendEscaped(std::string& out, std::string_view text) {
   for (char c : text) {
     switch (c) {

@@ -16,6 +16,9 @@ void AppendFormat(std::string& out, const char* format, ...)
 #endif
     ;
 
+// "%d,%d,%d,%d" without the cost of formatting: a control's rectangle.
+void AppendRect(std::string& out, int x, int y, int cx, int cy);
+
 // The text with \ LF CR tab and " written as \\ \n \r \t and "", whole.
 void AppendEscaped(std::string& out, std::string_view text);
 

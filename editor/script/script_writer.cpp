@@ -174,11 +174,21 @@ void WriteControl(std::string& out, const DlgItem& item, const std::string& dial
   std::string exStyle = ExStyleText(item.exStyle);
   ShortForm form = ChooseShortForm(item);
   if (form.info) {
-    AppendFormat(out, "   %s ", form.info->keyword);
+    out += "   ";
+    out += form.info->keyword;
+    out += ' ';
     if (form.info->hasText) QuoteText(out, item.text.Ansi());
-    AppendFormat(out, "%s,%d,%d,%d,%d", id.c_str(), item.x, item.y, item.cx, item.cy);
-    if (!form.styleField.empty()) out += "," + form.styleField;
-    if (!exStyle.empty()) out += (form.styleField.empty() ? ",0x0," : ",") + exStyle;
+    out += id.c_str();  // as "%s" prints it
+    out += ',';
+    AppendRect(out, item.x, item.y, item.cx, item.cy);
+    if (!form.styleField.empty()) {
+      out += ',';
+      out += form.styleField;
+    }
+    if (!exStyle.empty()) {
+      out += form.styleField.empty() ? ",0x0," : ",";
+      out += exStyle;
+    }
     out += kLineEnd;
     return;
   }
@@ -188,7 +198,8 @@ void WriteControl(std::string& out, const DlgItem& item, const std::string& dial
   } else {
     QuoteText(out, item.text.Ansi());
   }
-  out += id + ",";
+  out += id;
+  out += ',';
   if (item.kind == ControlKind::Custom) {
     std::string className(AtomClassName(item.classAtom));
     if (item.classOrdinalFlag != kOrdinalFlag || className.empty()) className = item.className.Ansi();
@@ -197,12 +208,17 @@ void WriteControl(std::string& out, const DlgItem& item, const std::string& dial
     AppendFormat(out, "\",0x%08x,", item.style);
   } else {
     ControlStyle style = ControlStyleText(item.kind, item.style);
-    out += "\"" + std::string(style.className) + "\",";
-    out += style.text.empty() ? std::string("0x0") : style.text;
+    out += '"';
+    out += style.className;
+    out += "\",";
+    out += style.text.empty() ? std::string_view("0x0") : std::string_view(style.text);
     out += ',';
   }
-  AppendFormat(out, "%d,%d,%d,%d", item.x, item.y, item.cx, item.cy);
-  if (!exStyle.empty()) out += "," + exStyle;
+  AppendRect(out, item.x, item.y, item.cx, item.cy);
+  if (!exStyle.empty()) {
+    out += ',';
+    out += exStyle;
+  }
   out += kLineEnd;
 }
 

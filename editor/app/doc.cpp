@@ -65,11 +65,7 @@ int CDoc::Load(CFileU& file) {
 
   std::u16string failure;
   std::string text;
-  char buffer[65536];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, file.fp)) > 0) text.append(buffer, n);
-
-  if (std::ferror(file.fp)) {
+  if (!ReadWholeStream(file.fp, text)) {
     failure = prefix + u".";
   } else if (!ids.LoadHeaderIds(headerPath)) {
     failure = prefix + u":\n " + std::u16string(headerPath.View()) + u" - Not found.";

@@ -15,10 +15,20 @@ int ReadBinaryFile(const CStringU& path, std::string& bytes) {
   bytes.clear();
   CFileU file;
   if (!file.Open(path, "rb")) return 0;
+  return ReadWholeStream(file.fp, bytes);
+}
+
+int ReadWholeStream(std::FILE* fp, std::string& bytes) {
+  // Sized once when the stream can tell its length; read to the end either way.
+  if (std::fseek(fp, 0, SEEK_END) == 0) {
+    long size = std::ftell(fp);
+    if (size > 0) bytes.reserve(bytes.size() + static_cast<size_t>(size));
+    std::rewind(fp);
+  }
   char buffer[65536];
   size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, file.fp)) > 0) bytes.append(buffer, n);
-  return std::ferror(file.fp) ? 0 : 1;
+  while ((n = std::fread(buffer, 1, sizeof buffer, fp)) > 0) bytes.append(buffer, n);
+  return std::ferror(fp) ? 0 : 1;
 }
 
 int ReadTextFile(const CStringU& path, std::string& text) {

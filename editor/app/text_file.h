@@ -2,6 +2,7 @@
 // in memory, the same on every build.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,9 @@ int ReadTextFile(const CStringU& path, std::string& text);
 
 // Appends text with every LF written as CR LF.
 void AppendCrLf(std::string& out, std::string_view text);
+
+// Appends the rest of an open stream from its start; 1, or 0 on a read error.
+int ReadWholeStream(std::FILE* fp, std::string& bytes);
 
 // Reads a whole file as it is. Returns 1 or 0.
 int ReadBinaryFile(const CStringU& path, std::string& bytes);

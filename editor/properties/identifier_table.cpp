@@ -147,6 +147,64 @@ void IdentifierTable::NameIndex::Erase(std::string_view name) {
   --used_;
 }
 
+void IdentifierTable::ValueIndex::Clear() {
+  slot_.clear();
+  groups_.clear();
+}
+
+const IdentifierTable::ValueIndex::Group* IdentifierTable::ValueIndex::Find(uint16_t value) const {
+  if (slot_.empty() || slot_[value] == 0) return nullptr;
+  return &groups_[slot_[value] - 1];
+}
+
+IdentifierTable::ValueIndex::Group* IdentifierTable::ValueIndex::Find(uint16_t value) {
+  return const_cast<Group*>(std::as_const(*this).Find(value));
+}
+
+void IdentifierTable::ValueIndex::Append(IdentifierRecord* record) {
+  if (slot_.empty()) slot_.assign(0x10000, 0);
+  uint32_t& slot = slot_[record->value];
+  if (slot == 0) {
+    groups_.emplace_back();
+    slot = static_cast<uint32_t>(groups_.size());
+  }
+  Group& group = groups_[slot - 1];
+  if (!group.first) {
+    group.first = record;
+  } else {
+    group.more.push_back(record);
+  }
+}
+
+void IdentifierTable::ValueIndex::Remove(IdentifierRecord* record) {
+  Group* group = Find(record->value);
+  if (!group) return;
+  if (group->first == record) {
+    group->first = group->more.empty() ? nullptr : group->more.front();
+    if (!group->more.empty()) group->more.erase(group->more.begin());
+  } else {
+    auto it = std::find(group->more.begin(), group->more.end(), record);
+    if (it != group->more.end()) group->more.erase(it);
+  }
+}
+
+void IdentifierTable::ValueIndex::Empty(uint16_t value) {
+  if (Group* group = Find(value)) {
+    group->first = nullptr;
+    group->more.clear();
+  }
+}
+
+size_t IdentifierTable::ValueIndex::Count(uint16_t value) const {
+  const Group* group = Find(value);
+  return group && group->first ? 1 + group->more.size() : 0;
+}
+
+IdentifierRecord* IdentifierTable::ValueIndex::At(uint16_t value, size_t i) const {
+  const Group* group = Find(value);
+  return i == 0 ? group->first : group->more[i - 1];
+}
+
 IdentifierRecord* IdentifierTable::FindUser(const std::string& name) const {
   if (cachedValid && cachedName == name) return cachedRecord;
   cachedRecord = byName.Find(name);
@@ -236,13 +294,12 @@ void IdentifierTable::ReplaceUserAt(IdentifierRecord& record, size_t index, cons
 void IdentifierTable::Index(IdentifierRecord* r, bool lastOfItsValue) {
   ForgetName();
   byName.Insert(r);
-  std::vector<IdentifierRecord*>& sameValue = byValue[r->value];
   if (lastOfItsValue) {
-    sameValue.push_back(r);
+    byValue.Append(r);
   } else {
-    sameValue.clear();
+    byValue.Empty(r->value);
     for (const auto& u : userIds) {
-      if (u->value == r->value) sameValue.push_back(u.get());
+      if (u->value == r->value) byValue.Append(u.get());
     }
   }
   for (const std::string& dialog : r->users) CountUse(r->value, dialog);
@@ -298,7 +355,7 @@ void IdentifierTable::Rebuild() {
   ForgetName();
   cachedDialogValid = false;
   byName.Clear();
-  byValue.clear();
+  byValue.Clear();
   dialogIndex.clear();
   dialogEntries.clear();
   useCounts.Clear();
@@ -308,7 +365,7 @@ void IdentifierTable::Rebuild() {
     IdentifierRecord* r = userIds[i].get();
     if (i > 0 && userIds[i - 1]->value > r->value) sorted = false;
     byName.Insert(r);
-    byValue[r->value].push_back(r);
+    byValue.Append(r);
     for (const std::string& dialog : r->users) CountUse(r->value, dialog);
   }
   for (const IdentifierRecord& p : predefinedIds) {
@@ -341,8 +398,8 @@ bool IdentifierTable::NameOf(uint16_t value, const std::string& dialog, std::str
   if (!IsValueUsedIn(value, dialog)) return false;
   // Some record of this value is used in the dialog: the last candidate
   // needs no search of its users.
-  auto it = byValue.find(value);
-  size_t left = it == byValue.end() ? 0 : it->second.size();
+  const size_t users = byValue.Count(value);
+  size_t left = users;
   for (const IdentifierRecord& p : predefinedIds) left += p.value == value;
   auto take = [&](const IdentifierRecord& r) {
     if (--left != 0 && std::find(r.users.begin(), r.users.end(), dialog) == r.users.end()) return false;
@@ -352,10 +409,8 @@ bool IdentifierTable::NameOf(uint16_t value, const std::string& dialog, std::str
   for (const IdentifierRecord& p : predefinedIds) {
     if (p.value == value && take(p)) return true;
   }
-  if (it != byValue.end()) {
-    for (const IdentifierRecord* r : it->second) {
-      if (take(*r)) return true;
-    }
+  for (size_t i = 0; i < users; ++i) {
+    if (take(*byValue.At(value, i))) return true;
   }
   return false;
 }
@@ -381,12 +436,12 @@ bool IdentifierTable::NextValue(uint16_t& value) const {
     return true;
   }
   uint16_t next = static_cast<uint16_t>(last->value + 1);
-  if (next != kStaticValue && next != 0 && !FindPredefinedValue(next) && byValue.count(next) == 0) {
+  if (next != kStaticValue && next != 0 && !FindPredefinedValue(next) && byValue.Count(next) == 0) {
     value = next;
     return true;
   }
   for (; freeHint < kStaticValue; ++freeHint) {
-    if (byValue.count(static_cast<uint16_t>(freeHint)) == 0) {
+    if (byValue.Count(static_cast<uint16_t>(freeHint)) == 0) {
       value = static_cast<uint16_t>(freeHint);
       return true;
     }
@@ -435,10 +490,8 @@ int IdentifierTable::DropIfUnused(const std::string& name) {
   if (!r || !r->users.empty() || (FindDialog(name, index) && dialogEntries[index] != 0)) return 0;
   Flush();
   ForgetName();
-  std::vector<IdentifierRecord*>& sameValue = byValue[r->value];
-  sameValue.erase(std::find(sameValue.begin(), sameValue.end(), r));
-  if (sameValue.empty()) {
-    byValue.erase(r->value);
+  byValue.Remove(r);
+  if (byValue.Count(r->value) == 0) {
     if (r->value >= kFirstUserValue && r->value < freeHint) freeHint = r->value;
   }
   byName.Erase(name);

@@ -128,6 +128,30 @@ class IdentifierTable {
     size_t used_ = 0;
   };
 
+  // User records by value, in list order: a slot per 16-bit value, made
+  // when the first record is added, and the records of one value in a group
+  // that allocates only for a second record.
+  class ValueIndex {
+   public:
+    void Clear();
+    // After every record of its value.
+    void Append(IdentifierRecord* record);
+    void Remove(IdentifierRecord* record);
+    void Empty(uint16_t value);
+    size_t Count(uint16_t value) const;
+    IdentifierRecord* At(uint16_t value, size_t i) const;
+
+   private:
+    struct Group {
+      IdentifierRecord* first = nullptr;
+      std::vector<IdentifierRecord*> more;
+    };
+    Group* Find(uint16_t value);
+    const Group* Find(uint16_t value) const;
+    std::vector<uint32_t> slot_;  // per value: 1 + index into groups_, or 0
+    std::vector<Group> groups_;
+  };
+
   IdentifierRecord* FindUser(const std::string& name) const;
   IdentifierRecord* FindPredefinedName(const std::string& name);
   IdentifierRecord* FindPredefinedValue(uint16_t value);
@@ -166,7 +190,7 @@ class IdentifierTable {
 
   // Indexes over userIds and over the users of every record.
   NameIndex byName;
-  std::unordered_map<uint16_t, std::vector<IdentifierRecord*>> byValue;  // in list order
+  ValueIndex byValue;
   // Dialog names that occur among users, as small numbers.
   std::unordered_map<std::string, uint32_t> dialogIndex;
   std::vector<size_t> dialogEntries;  // per dialog number: entries in users lists

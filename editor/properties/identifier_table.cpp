@@ -395,12 +395,21 @@ bool IdentifierTable::NameOf(uint16_t value, const std::string& dialog, std::str
     return true;
   }
   name.clear();
-  if (!IsValueUsedIn(value, dialog)) return false;
-  // Some record of this value is used in the dialog: the last candidate
-  // needs no search of its users.
   const size_t users = byValue.Count(value);
   size_t left = users;
   for (const IdentifierRecord& p : predefinedIds) left += p.value == value;
+  // A lone record with a few users is looked at directly; otherwise the
+  // index says whether some record of this value is used in the dialog, and
+  // then the last candidate needs no search of its users.
+  if (left == 1 && users == 1) {
+    const IdentifierRecord* r = byValue.At(value, 0);
+    if (r->users.size() <= 4) {
+      if (std::find(r->users.begin(), r->users.end(), dialog) == r->users.end()) return false;
+      name = r->name;
+      return true;
+    }
+  }
+  if (!IsValueUsedIn(value, dialog)) return false;
   auto take = [&](const IdentifierRecord& r) {
     if (--left != 0 && std::find(r.users.begin(), r.users.end(), dialog) == r.users.end()) return false;
     name = r.name;

@@ -153,8 +153,13 @@ void IdentifierTable::ValueIndex::Clear() {
 }
 
 const IdentifierTable::ValueIndex::Group* IdentifierTable::ValueIndex::Find(uint16_t value) const {
-  if (slot_.empty() || slot_[value] == 0) return nullptr;
-  return &groups_[slot_[value] - 1];
+  if (slot_.empty()) {
+    for (const Group& group : groups_) {
+      if (group.value == value) return &group;
+    }
+    return nullptr;
+  }
+  return slot_[value] == 0 ? nullptr : &groups_[slot_[value] - 1];
 }
 
 IdentifierTable::ValueIndex::Group* IdentifierTable::ValueIndex::Find(uint16_t value) {
@@ -162,13 +167,19 @@ IdentifierTable::ValueIndex::Group* IdentifierTable::ValueIndex::Find(uint16_t v
 }
 
 void IdentifierTable::ValueIndex::Append(IdentifierRecord* record) {
-  if (slot_.empty()) slot_.assign(0x10000, 0);
-  uint32_t& slot = slot_[record->value];
-  if (slot == 0) {
+  Group* found = Find(record->value);
+  if (!found) {
     groups_.emplace_back();
-    slot = static_cast<uint32_t>(groups_.size());
+    groups_.back().value = record->value;
+    if (!slot_.empty()) {
+      slot_[record->value] = static_cast<uint32_t>(groups_.size());
+    } else if (groups_.size() > kFewGroups) {
+      slot_.assign(0x10000, 0);
+      for (size_t i = 0; i < groups_.size(); ++i) slot_[groups_[i].value] = static_cast<uint32_t>(i + 1);
+    }
+    found = &groups_.back();
   }
-  Group& group = groups_[slot - 1];
+  Group& group = *found;
   if (!group.first) {
     group.first = record;
   } else {

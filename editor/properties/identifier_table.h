@@ -128,9 +128,9 @@ class IdentifierTable {
     size_t used_ = 0;
   };
 
-  // User records by value, in list order: a slot per 16-bit value, made
-  // when the first record is added, and the records of one value in a group
-  // that allocates only for a second record.
+  // User records by value, in list order: the records of one value in a
+  // group that allocates only for a second record, and once there are more
+  // than a few groups, a slot per 16-bit value to find them.
   class ValueIndex {
    public:
     void Clear();
@@ -143,9 +143,11 @@ class IdentifierTable {
 
    private:
     struct Group {
+      uint16_t value = 0;
       IdentifierRecord* first = nullptr;
       std::vector<IdentifierRecord*> more;
     };
+    static constexpr size_t kFewGroups = 32;
     Group* Find(uint16_t value);
     const Group* Find(uint16_t value) const;
     std::vector<uint32_t> slot_;  // per value: 1 + index into groups_, or 0

@@ -244,6 +244,8 @@ uint32_t IdentifierTable::InternDialog(const std::string& dialog) {
   index = static_cast<uint32_t>(dialogEntries.size());
   dialogIndex.emplace(dialog, index);
   dialogEntries.push_back(0);
+  trackedDialog = index;  // no uses yet: its list starts complete
+  trackedUses.clear();
   cachedDialog = dialog;
   cachedDialogIndex = index;
   cachedDialogValid = true;
@@ -254,6 +256,15 @@ void IdentifierTable::CountUse(uint16_t value, const std::string& dialog) {
   uint32_t index = InternDialog(dialog);
   useCounts.Add(UseKey(value, index));
   ++dialogEntries[index];
+  if (index != trackedDialog) return;
+  for (auto& use : trackedUses) {
+    if (use.first == value) {
+      ++use.second;
+      return;
+    }
+  }
+  trackedUses.emplace_back(value, 1);
+  if (trackedUses.size() > kTrackedValues) trackedDialog = kNoDialog;
 }
 
 void IdentifierTable::UncountUse(uint16_t value, const std::string& dialog) {
@@ -261,6 +272,10 @@ void IdentifierTable::UncountUse(uint16_t value, const std::string& dialog) {
   if (!FindDialog(dialog, index)) return;
   useCounts.Remove(UseKey(value, index));
   --dialogEntries[index];
+  if (index != trackedDialog) return;
+  for (auto& use : trackedUses) {
+    if (use.first == value && use.second > 0) --use.second;
+  }
 }
 
 const IdentifierRecord* IdentifierTable::FindPredefinedName(const std::string& name) const {
@@ -365,6 +380,7 @@ void IdentifierTable::Rebuild() {
   Flush();
   ForgetName();
   cachedDialogValid = false;
+  trackedDialog = kNoDialog;
   byName.Clear();
   byValue.Clear();
   dialogIndex.clear();
@@ -438,7 +454,12 @@ bool IdentifierTable::NameOf(uint16_t value, const std::string& dialog, std::str
 bool IdentifierTable::IsValueUsedIn(uint16_t value, const std::string& dialog) const {
   if (value == kStaticValue) return false;
   uint32_t index;
-  return FindDialog(dialog, index) && useCounts.Has(UseKey(value, index));
+  if (!FindDialog(dialog, index)) return false;
+  if (index != trackedDialog) return useCounts.Has(UseKey(value, index));
+  for (const auto& use : trackedUses) {
+    if (use.first == value) return use.second > 0;
+  }
+  return false;
 }
 
 bool IdentifierTable::IsNameTaken(const std::string& name) const {

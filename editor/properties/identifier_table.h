@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "editor/design/undo.h"
@@ -197,6 +198,12 @@ class IdentifierTable {
   std::unordered_map<std::string, uint32_t> dialogIndex;
   std::vector<size_t> dialogEntries;  // per dialog number: entries in users lists
   UseCounts useCounts;                // (value, dialog number) -> entries
+  // The values used in the dialog named last, while it has few: a dialog
+  // being read asks about its own values for every control.
+  static constexpr uint32_t kNoDialog = ~uint32_t{0};
+  static constexpr size_t kTrackedValues = 64;
+  uint32_t trackedDialog = kNoDialog;
+  std::vector<std::pair<uint16_t, uint32_t>> trackedUses;
   bool sorted = true;                 // userIds by ascending value
   // Every value from 100 below this one is held by a user record.
   mutable uint32_t freeHint = kFirstUserValue;

@@ -319,3 +319,35 @@ TEST(IdentifierTableModel, LargeHeadersInAnyOrderKeepTheInsertionOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+// A dialog with many controls, others between its uses, and uses removed:
+// whether a value is used in a dialog stays exact throughout.
+TEST(IdentifierTableModel, UsesOfLargeDialogsMatchThePlainLists) {
+  std::mt19937 random(11);
+  IdentifierTable t;
+  Model m;
+  const std::string dialogs[] = {"IDD_BIG", "IDD_OTHER", "IDD_LATE"};
+  for (int i = 0; i < 200; ++i) {
+    std::string name = "IDC_" + std::to_string(i);
+    t.AddHeaderId(name, static_cast<uint16_t>(1000 + i));
+    m.AddHeader(name, static_cast<uint16_t>(1000 + i));
+  }
+  for (int step = 0; step < 3000; ++step) {
+    const std::string& dialog = dialogs[step < 1000 ? 0 : random() % 3];
+    int i = static_cast<int>(random() % 200);
+    std::string name = "IDC_" + std::to_string(i);
+    uint16_t value = static_cast<uint16_t>(1000 + i);
+    if (random() % 4 == 0) {
+      ASSERT_EQ(t.RemoveUse(name, dialog), m.RemoveUse(name, dialog));
+    } else {
+      ASSERT_EQ(t.AddUse(value, name, dialog), m.AddUse(value, name, dialog));
+    }
+    uint16_t probe = static_cast<uint16_t>(1000 + random() % 200);
+    ASSERT_EQ(t.IsValueUsedIn(probe, dialog), m.Used(probe, dialog)) << step;
+  }
+  ASSERT_EQ(Dump(t), Dump(m));
+}
+
+}  // namespace

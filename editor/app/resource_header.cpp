@@ -16,6 +16,9 @@ int CollectMacroNames(const CStringU& path, IdentifierTable& macroNames) {
   std::string_view line;
   std::string name;
   while (NextLinePiece(bytes, pos, line)) {
+    size_t first = 0;
+    while (first < line.size() && (line[first] == ' ' || (line[first] >= '\t' && line[first] <= '\r'))) ++first;
+    if (first == line.size() || line[first] != '#') continue;  // no #define
     LineWords words = FirstTwoWords(line.substr(0, line.find('\0')));
     if (words.count < 2 || words.first != "#define") continue;
     name.assign(words.second);

@@ -1,5 +1,6 @@
 #include "editor/app/text_file.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "editor/foundation/code_page.h"
@@ -34,25 +35,26 @@ int ReadWholeStream(std::FILE* fp, std::string& bytes) {
 int ReadTextFile(const CStringU& path, std::string& text) {
   std::string bytes;
   if (!ReadBinaryFile(path, bytes)) return 0;
-  text.clear();
-  text.reserve(bytes.size());
-  size_t start = 0;
-  for (size_t cr = bytes.find("\r\n"); cr != std::string::npos; cr = bytes.find("\r\n", start)) {
-    text.append(bytes, start, cr - start);
-    start = cr + 1;  // the LF stays
+  // One pass over the bytes: megabytes of short lines.
+  text.resize(bytes.size());
+  const size_t n = bytes.size();
+  size_t out = 0;
+  for (size_t i = 0; i < n; ++i) {
+    if (bytes[i] == '\r' && i + 1 < n && bytes[i + 1] == '\n') continue;  // the LF stays
+    text[out++] = bytes[i];
   }
-  text.append(bytes, start, std::string::npos);
+  text.resize(out);
   return 1;
 }
 
 void AppendCrLf(std::string& out, std::string_view text) {
-  size_t start = 0;
-  for (size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', start)) {
-    out.append(text.data() + start, lf - start);
-    out.append("\r\n");
-    start = lf + 1;
+  const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+  size_t at = out.size();
+  out.resize(at + text.size() + lines);
+  for (char c : text) {
+    if (c == '\n') out[at++] = '\r';
+    out[at++] = c;
   }
-  out.append(text.data() + start, text.size() - start);
 }
 
 int WriteBinaryFile(const CStringU& path, std::string_view bytes) {

@@ -22,6 +22,16 @@ void SetError(const std::u16string& text) { AppError().SetMessage(Utf16ToAnsi(te
 
 std::u16string Quoted(const CStringU& text) { return u"\"" + std::u16string(text.View()) + u"\""; }
 
+// Only a C identifier can be defined in the header: a dialog named by a
+// number or a quoted word keeps its name in the script alone.
+bool IsMacroName(const std::string& name) {
+  auto letter = [](char c) { return c == '_' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  if (name.empty() || !letter(name[0])) return false;
+  for (char c : name)
+    if (!letter(c) && !(c >= '0' && c <= '9')) return false;
+  return true;
+}
+
 }  // namespace
 
 CStringU FileNameOf(const CStringU& path) {
@@ -65,7 +75,8 @@ int CDoc::Load(CFileU& file) {
 
   std::u16string failure;
   std::string text;
-  if (!ReadWholeStream(file.fp, text)) {
+  if (!ReadWholeStream(file.fp, text) || text.find('\0') != std::string::npos) {
+    // Zero bytes mean a UTF-16 or binary file, which is not an ANSI script.
     failure = prefix + u".";
   } else if (!ids.LoadHeaderIds(headerPath)) {
     failure = prefix + u":\n " + std::u16string(headerPath.View()) + u" - Not found.";
@@ -90,10 +101,12 @@ int CDoc::Load(CFileU& file) {
         }
         morvid::DialogStatement statement;
         if (previousTooLong) {
+          error.message.Append(previous.substr(0, 32).c_str());
+          error.message.Append("... - Too long\t");
           failure = prefix + u":";
           break;
         }
-        ids.AllocateId(previous);
+        if (IsMacroName(previous)) ids.AllocateId(previous);
         if (!reader.ReadDialogStatement(cursor, word, previous, statement)) {
           failure = prefix + u":";
           break;
@@ -220,15 +233,17 @@ int CDoc::SaveScript() {
   if (untitled) {
     CStringU path(pathName);
     if (!ui_.AskSavePath(ui_.GetWorkDir(), path)) return 0;
-    pathName = path;
-    ui_.SetWorkDir(FolderOf(path));
-    untitled = 0;
-    // The user agreed to replace the chosen file; the merge starts from nothing.
-    if (!WriteBinaryFile(pathName, "")) {
-      SetError(std::u16string(kSaveErrorText) + u" " + Quoted(FileNameOf(pathName)) + u".");
+    // The user agreed to replace the chosen file; the merge starts from
+    // nothing. A name that cannot be written is not kept, so the next save
+    // asks again.
+    if (!WriteBinaryFile(path, "")) {
+      SetError(std::u16string(kSaveErrorText) + u" " + Quoted(FileNameOf(path)) + u".");
       ShowError();
       return 0;
     }
+    pathName = path;
+    ui_.SetWorkDir(FolderOf(path));
+    untitled = 0;
   }
 
   // The base class clears the flag once the dialogs are printed; the document

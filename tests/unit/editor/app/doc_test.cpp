@@ -98,8 +98,13 @@ TEST_F(DocTest, OpenReadsTheDialogsThatApplyAndWarnsOfSkippedStatements) {
 
 TEST_F(DocTest, FailedOpenShowsWhyAndLeavesANewDocument) {
   const std::string prefix = "Ошибка при открытии файла \"s.rc\"";
+  auto utf16 = [](const std::string& ascii) {
+    std::string text("\xFF\xFE");
+    for (char c : ascii) text += {c, '\0'};
+    return text;
+  };
   struct Case {
-    const char* script;
+    std::string script;
     const char* header;  // nullptr: no header
     std::string errorStart;
     std::string errorEnd;
@@ -111,6 +116,9 @@ TEST_F(DocTest, FailedOpenShowsWhyAndLeavesANewDocument) {
       {"IDD_A DIALOG 0,0,10,10\nBEGIN\nEND\n", nullptr, prefix + ":\n Resource.h - Not found.\t\n", ""},
       {"IDD_A DIALOG 0,0,10,10\nBEGIN\nEND\n", "#define IDOK 2\n", prefix + ":\n Resource.h - Not found.\t\n",
        "#define IDOK\t"},
+      {utf16("IDD_A DIALOG 0,0,10,10\nBEGIN\nEND\n"), "", prefix + ".\t\n", ""},
+      {std::string(300, 'N') + " DIALOG 0,0,10,10\nBEGIN\nEND\n", "", prefix + ":\t\n",
+       std::string(32, 'N') + "... - Too long\t"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.script);
@@ -240,6 +248,15 @@ TEST_F(DocTest, SavingANewDocumentAsksForAName) {
   doc.ids.AddUse(2, "IDCANCEL", "IDD_DLG1");
   doc.dialogs.push_back(std::move(dialog));
 
+  // A name that cannot be written is forgotten: the next save asks again.
+  ui.savePath = CStringU(u"no-such-folder/new.rc");
+  ui.log.clear();
+  EXPECT_EQ(0, Save());
+  EXPECT_EQ(1, doc.untitled);
+  EXPECT_EQ("Новый проект.rc", U8(doc.pathName));
+  EXPECT_EQ("C:\\work\\", U8(ui.workDir));
+  EXPECT_EQ("error: Ошибка при сохранении файла \"new.rc\".", LastLog());
+
   ui.savePath = CStringU(u"new.rc");
   ASSERT_EQ(1, Save());
   EXPECT_EQ(0, doc.modified);
@@ -248,6 +265,18 @@ TEST_F(DocTest, SavingANewDocumentAsksForAName) {
   EXPECT_EQ("tree root: new.rc", LastLog());
   EXPECT_EQ(0u, ReadBytes("new.rc").find("\r\n// Resource header\r\n#include \"Resource.h\"\r\n\r\n"
                                          "// Dialogs\r\n\r\nIDD_DLG1 DIALOGEX 5,5,200,120\r\n"));
+}
+
+TEST_F(DocTest, OnlyDialogNamesThatAreIdentifiersGoIntoTheHeader) {
+  Prepare("100 DIALOG 0,0,10,10\nBEGIN\nEND\nIDD_B DIALOG 0,0,10,10\nBEGIN\nEND\n", "");
+  ASSERT_EQ(1, Open());
+  EXPECT_EQ("100 IDD_B ", Names());
+  ASSERT_EQ(1, Save());
+  const std::string header = ReadBytes("Resource.h");
+  EXPECT_EQ(std::string::npos, header.find("100\t")) << header;
+  EXPECT_NE(std::string::npos, header.find("#define IDD_B\t\t")) << header;
+  ASSERT_EQ(1, Open());
+  EXPECT_EQ("100 IDD_B ", Names());
 }
 
 TEST_F(DocTest, UnsavedChangesAreSavedDroppedOrKeptAsTheUserSays) {

@@ -29,6 +29,34 @@ bool IsDialogsMark(std::string_view line) {
   return words.count == 2 && words.first == "//" && words.second == "Dialogs";
 }
 
+// Follows the BEGIN/END (or braces) of a dialog statement through one line
+// without comments; true when the statement ends on it. Quoted texts are
+// passed over, and an END anywhere on a line counts, so a dialog written on
+// one line, or closed after its last control, does not swallow what follows.
+bool EndsDialog(std::string_view code, int& depth) {
+  size_t i = 0;
+  const size_t n = code.size();
+  auto separator = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ','; };
+  while (i < n) {
+    if (separator(code[i])) {
+      ++i;
+    } else if (code[i] == '"') {
+      size_t close = code.find('"', i + 1);
+      i = close == std::string_view::npos ? n : close + 1;
+    } else {
+      size_t start = i;
+      while (i < n && !separator(code[i]) && code[i] != '"') ++i;
+      std::string_view word = code.substr(start, i - start);
+      if (word == "BEGIN" || word == "{") {
+        ++depth;
+      } else if ((word == "END" || word == "}") && --depth <= 0) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
 bool IsDialogKeyword(std::string_view word) { return word == "DIALOG" || word == "DIALOGEX"; }
 
 std::string Lower(std::string_view text) {
@@ -146,6 +174,7 @@ int MergeDialogs(const CStringU& scriptPath, const CStringU& dialogsPath, const 
   if (!ReadTextFile(scriptPath, script) || !ReadTextFile(dialogsPath, dialogs)) return 0;
 
   enum class State { Normal, Verbatim, Dropping } state = State::Normal;
+  int depth = 0;
   std::string out;
   out.reserve(script.size() + dialogs.size() + 16);
   bool lastWrittenEmpty = false;
@@ -170,7 +199,7 @@ int MergeDialogs(const CStringU& scriptPath, const CStringU& dialogsPath, const 
         if (words.count > 0 && words.first == "#endif") state = State::Normal;
         break;
       case State::Dropping:
-        if (words.count > 0 && (words.first == "END" || words.first == "}")) state = State::Normal;
+        if (EndsDialog(code, depth)) state = State::Normal;
         break;
       case State::Normal:
         if (words.count >= 2) {
@@ -178,7 +207,8 @@ int MergeDialogs(const CStringU& scriptPath, const CStringU& dialogsPath, const 
             write(line);
             state = State::Verbatim;
           } else if (IsDialogKeyword(words.second)) {
-            state = State::Dropping;
+            depth = 0;
+            if (!EndsDialog(code, depth)) state = State::Dropping;
           } else {
             write(line);
           }

@@ -156,6 +156,32 @@ TEST_F(ScriptPasses, MergeJudgesLinesWithoutTheirComments) {
             ReadBytes(out));
 }
 
+TEST_F(ScriptPasses, MergeEndsADialogWhereverItsEndStands) {
+  WriteBytes(in,
+             "IDD_A DIALOG 0,0,10,10 BEGIN END\n"
+             "STRINGTABLE\n"
+             "BEGIN\n"
+             "  1 \"keep END\"\n"
+             "END\n"
+             "IDD_B DIALOG 0,0,10,10\n"
+             "{\n"
+             "  LTEXT \"END\",-1,1,1,9,9,LBS_EXTENDEDSEL }\n"
+             "1 MENU\n"
+             "BEGIN\n"
+             "END\n");
+  WriteBytes(dialogs, "");
+  ASSERT_EQ(1, MergeDialogs(inU, dialogsU, outU, Defined({})));
+  EXPECT_EQ(CrLf("STRINGTABLE\n"
+                 "BEGIN\n"
+                 "  1 \"keep END\"\n"
+                 "END\n"
+                 "1 MENU\n"
+                 "BEGIN\n"
+                 "END\n"
+                 "// Dialogs\n"),
+            ReadBytes(out));
+}
+
 TEST_F(ScriptPasses, PassesFailOnMissingFiles) {
   const CStringU missing = U(dir.File("missing.rc"));
   WriteBytes(in, "x\n");

@@ -40,7 +40,13 @@ int ReadTextFile(const CStringU& path, std::string& text) {
   const size_t n = bytes.size();
   size_t out = 0;
   for (size_t i = 0; i < n; ++i) {
-    if (bytes[i] == '\r' && i + 1 < n && bytes[i + 1] == '\n') continue;  // the LF stays
+    if (bytes[i] == '\r') {
+      if (i + 1 < n && bytes[i + 1] == '\n') continue;  // the LF stays
+      // A lone CR (old Mac line ends) ends a line too: taken as one line,
+      // such a script would lose everything after its first dialog on save.
+      text[out++] = '\n';
+      continue;
+    }
     text[out++] = bytes[i];
   }
   text.resize(out);

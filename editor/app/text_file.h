@@ -9,7 +9,8 @@
 #include "editor/foundation/string_u.h"
 
 
-// Reads the whole file; each CR that stands before an LF is dropped. Returns
+// Reads the whole file; each CR that stands before an LF is dropped, and a
+// lone CR becomes an LF. Returns
 // 1, or 0 when the file cannot be opened or read.
 int ReadTextFile(const CStringU& path, std::string& text);
 

@@ -182,6 +182,15 @@ TEST_F(ScriptPasses, MergeEndsADialogWhereverItsEndStands) {
             ReadBytes(out));
 }
 
+TEST_F(ScriptPasses, LoneCarriageReturnsEndLines) {
+  WriteBytes(in, "IDD_A DIALOG 0,0,10,10\rBEGIN\rEND\rSTRINGTABLE\rBEGIN\r 1 \"keep me\" // note\rEND\r");
+  WriteBytes(dialogs, "");
+  ASSERT_EQ(1, MergeDialogs(inU, dialogsU, outU, Defined({})));
+  EXPECT_EQ(CrLf("STRINGTABLE\nBEGIN\n 1 \"keep me\" // note\nEND\n// Dialogs\n"), ReadBytes(out));
+  ASSERT_EQ(1, StripComments(inU, outU));
+  EXPECT_EQ(CrLf("IDD_A DIALOG 0,0,10,10\nBEGIN\nEND\nSTRINGTABLE\nBEGIN\n 1 \"keep me\" \nEND\n"), ReadBytes(out));
+}
+
 TEST_F(ScriptPasses, PassesFailOnMissingFiles) {
   const CStringU missing = U(dir.File("missing.rc"));
   WriteBytes(in, "x\n");

@@ -13,16 +13,6 @@ int DigitValue(char c) {
 
 }  // namespace
 
-void ScriptCursor::SkipWhite() {
-  while (pos_ < text_.size() && IsScriptWhite(text_[pos_])) ++pos_;
-}
-
-std::size_t ScriptCursor::SkipRun(std::string_view set) {
-  std::size_t start = pos_;
-  while (pos_ < text_.size() && IsOneOf(text_[pos_], set)) ++pos_;
-  return pos_ - start;
-}
-
 ScanResult ScriptCursor::ReadWord(std::string& word) {
   SkipWhite();
   std::size_t start = pos_;

@@ -51,9 +51,16 @@ class ScriptCursor {
   void Advance() { if (!AtEnd()) ++pos_; }
   std::string_view Text() const { return text_; }
 
-  void SkipWhite();
+  // Inline: called for nearly every character of a script.
+  void SkipWhite() {
+    while (pos_ < text_.size() && IsScriptWhite(text_[pos_])) ++pos_;
+  }
   // Skips the longest run of characters of `set`; returns how many.
-  std::size_t SkipRun(std::string_view set);
+  std::size_t SkipRun(std::string_view set) {
+    std::size_t start = pos_;
+    while (pos_ < text_.size() && IsOneOf(text_[pos_], set)) ++pos_;
+    return pos_ - start;
+  }
 
   // %255s: white space skipped, then the longest run of non-white characters.
   // kNone only at the end of the text.

@@ -396,47 +396,37 @@ int CScriptReader::ReadExStyleExpr(ScriptCursor& cursor, std::uint32_t& value) {
 // value) so that the header can define it; a name must be known already.
 // Either way the value may occur only once per dialog, except -1.
 int CScriptReader::ReadControlIdStep(ScriptCursor& cursor, const std::string& dialogName, std::uint16_t& value) {
+  // The context is written only when a check fails: it is then what saving
+  // the error text, appending the piece and the reason would have left.
+  auto fail = [this](std::string_view piece, const char* reason) {
+    Push();
+    Append(piece);
+    Push();
+    Append(reason);
+    return 0;
+  };
   std::uint32_t number = 0;
   if (cursor.ReadInteger(number)) {
     std::uint16_t n = static_cast<std::uint16_t>(number);
-    Push();
-    Append(std::to_string(n));
-    Push();
-    Append(kAlreadyUsed);
-    if (ids_.IsValueUsedIn(n, dialogName)) return 0;
-    Pop();
+    if (ids_.IsValueUsedIn(n, dialogName)) return fail(std::to_string(n), kAlreadyUsed);
+    value = n;
     // -1 already has its name; "ID65535" would only be a stray header line.
-    if (n == 0xFFFF && !ids_.StaticName().empty()) {
-      Pop();
-      value = n;
-      return 1;
-    }
+    if (n == 0xFFFF && !ids_.StaticName().empty()) return 1;
     char name[64];
     std::snprintf(name, sizeof name, "%s%d", "ID", n);
     for (int k = 1; !ids_.AddHeaderId(name, n); ++k) {
       std::snprintf(name, sizeof name, "%s%d_%d", "ID", n, k);
     }
     ids_.AddUse(n, name, dialogName);
-    Pop();
-    value = n;
     return 1;
   }
   std::string& name = idScratch_;
   if (ReadIdentifierName(cursor, name) == ScanResult::kTooLong) return TooLong(name);
-  Push();
-  Append(name);
-  Push();
-  Append(kNotFound);
-  if (!ids_.IsNameTaken(name)) return 0;
-  Pop();
+  if (!ids_.IsNameTaken(name)) return fail(name, kNotFound);
   std::uint16_t found = 0;
   ids_.ValueOf(name, found);
-  Push();
-  Append(kAlreadyUsed);
-  if (ids_.IsValueUsedIn(found, dialogName)) return 0;
-  Pop();
+  if (ids_.IsValueUsedIn(found, dialogName)) return fail(name, kAlreadyUsed);
   ids_.AddUse(found, name, dialogName);
-  Pop();
   value = found;
   return 1;
 }

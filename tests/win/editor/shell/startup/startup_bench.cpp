@@ -4,6 +4,8 @@
 //   startup_bench.exe MORVID.EXE BARE.EXE [RUNS]
 // A start ends when the program's top-level window is visible, the program
 // waits for input, and neither the window nor its children need painting.
+// The two programs take turns, each going first in every other pair, so that
+// a change of load on the machine falls on both alike.
 #include <windows.h>
 
 #include <algorithm>
@@ -53,6 +55,9 @@ double TimeStart(const std::wstring& exe) {
   const double start = Now();
   if (!CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
     return -1;
+  // Blocked until the program first waits for input: polling all along would
+  // take a core from the program being timed on a small machine.
+  WaitForInputIdle(info.hProcess, 30000);
   double elapsed = -1;
   for (;;) {
     Search search = {info.dwProcessId, nullptr};
@@ -71,9 +76,26 @@ double TimeStart(const std::wstring& exe) {
   return elapsed;
 }
 
-double Median(std::vector<double> values) {
+struct Spread {
+  double min, median, max;
+};
+
+Spread SpreadOf(std::vector<double> values) {
   std::sort(values.begin(), values.end());
-  return values.empty() ? -1 : values[values.size() / 2];
+  if (values.empty()) return {-1, -1, -1};
+  return {values.front(), values[values.size() / 2], values.back()};
+}
+
+// The Unix load average as Wine shows it on drive Z:, or an empty text.
+std::string LoadAverage() {
+  FILE* file = _wfopen(L"Z:\\proc\\loadavg", L"r");
+  if (!file) return {};
+  char text[64] = {};
+  const bool read = fgets(text, sizeof(text), file) != nullptr;
+  fclose(file);
+  std::string load = read ? text : "";
+  const size_t third = load.find(' ', load.find(' ', load.find(' ') + 1) + 1);
+  return load.substr(0, third);
 }
 
 }  // namespace
@@ -86,13 +108,35 @@ int wmain(int argc, wchar_t** argv) {
   const int runs = argc > 3 ? std::max(1, _wtoi(argv[3])) : 10;
   TimeStart(argv[1]);  // warm the page cache and Wine's services for both
   TimeStart(argv[2]);
-  std::vector<double> morvid, bare;
+  printf("load average before: %s\n", LoadAverage().c_str());
+  printf("run   bare     Morvid   ratio\n");
+  std::vector<double> morvid, bare, ratios;
+  bool failed = false;
   for (int i = 0; i < runs; ++i) {
-    bare.push_back(TimeStart(argv[2]));
-    morvid.push_back(TimeStart(argv[1]));
+    double m, b;
+    if (i % 2 == 0) {
+      b = TimeStart(argv[2]);
+      m = TimeStart(argv[1]);
+    } else {
+      m = TimeStart(argv[1]);
+      b = TimeStart(argv[2]);
+    }
+    if (m <= 0 || b <= 0) {
+      failed = true;
+      printf("%3d   %s\n", i + 1, b <= 0 ? "the bare window did not start" : "Morvid.exe did not start");
+      continue;
+    }
+    morvid.push_back(m);
+    bare.push_back(b);
+    ratios.push_back(m / b);
+    printf("%3d   %.3f s  %.3f s  %.2f\n", i + 1, b, m, m / b);
   }
-  const double m = Median(morvid), b = Median(bare);
-  printf("start-up to first painted window, median of %d runs\n", runs);
-  printf("  bare window: %.3f s\n  Morvid.exe:  %.3f s\n  ratio:       %.2f\n", b, m, b > 0 ? m / b : 0.0);
-  return m > 0 && b > 0 ? 0 : 1;
+  printf("load average after:  %s\n", LoadAverage().c_str());
+  const Spread b = SpreadOf(bare), m = SpreadOf(morvid), r = SpreadOf(ratios);
+  printf("start-up to first painted window over %d runs (min / median / max)\n", runs);
+  printf("  bare window: %.3f / %.3f / %.3f s\n", b.min, b.median, b.max);
+  printf("  Morvid.exe:  %.3f / %.3f / %.3f s\n", m.min, m.median, m.max);
+  printf("  ratio of the pairs: %.2f / %.2f / %.2f; of the medians: %.2f\n", r.min, r.median, r.max,
+         b.median > 0 ? m.median / b.median : 0.0);
+  return failed || morvid.empty() ? 1 : 0;
 }

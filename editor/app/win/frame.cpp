@@ -184,6 +184,10 @@ int CFrame::OnCreate() {
                               kPanelWidth, kToolbarHeight, 0, 0, hwnd,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MDI_CLIENT)), instance, &client);
   if (!mdiClient) return 0;
+  // The client starts with both scroll bars and takes them away only when a
+  // message it posts to itself arrives: without children it needs none, and
+  // bars drawn into the first frame only to vanish cost the start-up its time.
+  ShowScrollBar(mdiClient, SB_BOTH, FALSE);
   ShowWindow(mdiClient, SW_SHOW);
   projectMenu = GetSubMenu(menu, 2);
   return 1;

@@ -256,3 +256,18 @@ TEST_F(Frame, AboutNamesTheProgramAndClosesWithOk) {
   EXPECT_NE(found, nullptr);
   EXPECT_EQ(FindWindowW(L"#32770", L"О программе"), nullptr);
 }
+
+// An empty client draws no scroll bars into the first frame (it would take
+// them away a moment later).
+TEST(FrameStart, EmptyClientHasNoScrollBarsFromTheStart) {
+  ASSERT_TRUE(EnsureShellClasses());
+  RecordingHooks hooks;
+  CFrame frame;
+  ASSERT_NE(frame.Create(Instance(), &hooks), nullptr);
+  const auto bars = [&] { return GetWindowLongW(frame.MdiClient(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL); };
+  EXPECT_EQ(bars(), 0);
+  ShowWindow(frame.Window(), SW_SHOW);
+  EXPECT_EQ(bars(), 0);
+  wintest::PumpPending();
+  EXPECT_EQ(bars(), 0);
+}

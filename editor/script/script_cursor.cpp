@@ -86,20 +86,38 @@ bool ScriptCursor::ReadDecimal(std::int32_t& value) {
   return true;
 }
 
-std::string_view ScriptCursor::FirstWordOfLine(std::size_t pos, bool* continuesList) const {
-  if (pos > text_.size()) pos = text_.size();
-  std::size_t lineStart = pos;
-  while (lineStart > 0 && text_[lineStart - 1] != '\n') --lineStart;
-  std::size_t start = lineStart;
-  while (start < text_.size() && IsScriptWhite(text_[start]) && text_[start] != '\n') ++start;
-  std::size_t end = start;
-  while (end < text_.size() && !IsScriptWhite(text_[end])) ++end;
-  if (continuesList) {
-    std::size_t before = lineStart;
-    while (before > 0 && IsScriptWhite(text_[before - 1])) --before;
-    *continuesList = before > 0 && text_[before - 1] == ',';
+LineTracker::LineTracker(std::string_view text, std::size_t from) : text_(text), scanned_(from) {
+  if (scanned_ > text_.size()) scanned_ = text_.size();
+  // Where the first position stands: one look back, once.
+  std::size_t back = scanned_;
+  while (back > 0 && text_[back - 1] != '\n') {
+    if (!IsScriptWhite(text_[back - 1])) lineHasWord_ = true;
+    --back;
   }
-  return text_.substr(start, end - start);
+  std::size_t before = back;
+  while (before > 0 && IsScriptWhite(text_[before - 1])) --before;
+  continues_ = before > 0 && (text_[before - 1] == ',' || text_[before - 1] == '|');
+  for (std::size_t i = scanned_; i > 0; --i) {
+    if (!IsScriptWhite(text_[i - 1])) {
+      lastNonWhite_ = text_[i - 1];
+      break;
+    }
+  }
+}
+
+bool LineTracker::StartsLine(std::size_t pos) {
+  if (pos > text_.size()) pos = text_.size();
+  for (; scanned_ < pos; ++scanned_) {
+    const char c = text_[scanned_];
+    if (c == '\n') {
+      continues_ = lastNonWhite_ == ',' || lastNonWhite_ == '|';
+      lineHasWord_ = false;
+    } else if (!IsScriptWhite(c)) {
+      lineHasWord_ = true;
+      lastNonWhite_ = c;
+    }
+  }
+  return !lineHasWord_;
 }
 
 }  // namespace morvid

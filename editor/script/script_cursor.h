@@ -74,13 +74,30 @@ class ScriptCursor {
   // %d: as ReadInteger but always decimal ("0x10" reads as 0).
   bool ReadDecimal(std::int32_t& value);
 
-  // The first word of the line that holds `pos`, and whether the last
-  // non-white character before that word is a comma (a continued list).
-  std::string_view FirstWordOfLine(std::size_t pos, bool* continuesList) const;
 
  private:
   std::string_view text_;
   std::size_t pos_ = 0;
+};
+
+// Follows the lines of a text forward, position by position, so that asking
+// about many words of one long line stays linear in the text.
+class LineTracker {
+ public:
+  LineTracker(std::string_view text, std::size_t from);
+  // Moves on to `pos` (never backwards) and tells whether only white space
+  // stands before it on its line.
+  bool StartsLine(std::size_t pos);
+  // Whether the line of the last position continues the one before it: that
+  // line's last non-white character is a comma or a bar.
+  bool ContinuesList() const { return continues_; }
+
+ private:
+  std::string_view text_;
+  std::size_t scanned_;
+  bool lineHasWord_ = false;
+  bool continues_ = false;
+  char lastNonWhite_ = 0;
 };
 
 }  // namespace morvid

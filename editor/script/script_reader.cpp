@@ -242,13 +242,16 @@ int CScriptReader::ReadHeaderStatement(ScriptCursor& cursor, HeaderKeyword keywo
   return 1;
 }
 
-// Words of statements the reader does not know are skipped. The keyword of
-// such a statement is kept for the caller's warning: the first skipped word
-// after a statement that was read, and any skipped word that starts a line
-// which does not continue a comma-separated list.
+// Words of statements the reader does not know are skipped, and the keyword
+// of each is kept for the caller's warning: a skipped word that starts a line
+// which does not continue a list (after a comma or a bar) names a statement
+// of its own; words left over after a statement that was read belong to that
+// statement.
 int CScriptReader::ReadControls(ScriptCursor& cursor, CDlgRes& dialog, std::vector<std::string>& skipped) {
   const std::string dialogName = dialog.name.Ansi();
+  LineTracker lines(cursor.Text(), cursor.Position());
   std::string word;
+  std::string lastKeyword;
   bool skipping = false;
   for (;;) {
     switch (cursor.ReadWord(word)) {
@@ -259,6 +262,7 @@ int CScriptReader::ReadControls(ScriptCursor& cursor, CDlgRes& dialog, std::vect
     if (IsEndKeyword(word)) return 1;
     if (const ControlStatementInfo* info = ControlStatementOf(word)) {
       skipping = false;
+      lastKeyword = word;
       // Read in place rather than copied in: a record is over a kilobyte.
       auto item = std::make_unique<DlgItem>();
       if (!ReadControlStatement(cursor, *info, dialogName, *item)) return 0;
@@ -266,18 +270,15 @@ int CScriptReader::ReadControls(ScriptCursor& cursor, CDlgRes& dialog, std::vect
       dialog.controls.push_back(std::move(item));
       continue;
     }
-    bool record = !skipping;
-    if (!record) {
-      bool continuesList = true;
-      std::size_t start = cursor.Position() - word.size();
-      std::string_view first = cursor.FirstWordOfLine(start, &continuesList);
-      record = !continuesList && first.data() == cursor.Text().data() + start;
-    }
+    const bool newStatement = lines.StartsLine(cursor.Position() - word.size()) && !lines.ContinuesList();
+    const bool leftOver = !skipping && !newStatement && !lastKeyword.empty();
+    const bool record = newStatement || !skipping;
     skipping = true;
     if (!record) continue;
+    const std::string& keyword = leftOver ? lastKeyword : word;
     bool known = false;
-    for (const std::string& keyword : skipped) known = known || keyword == word;
-    if (!known) skipped.push_back(word);
+    for (const std::string& seen : skipped) known = known || seen == keyword;
+    if (!known) skipped.push_back(keyword);
   }
 }
 

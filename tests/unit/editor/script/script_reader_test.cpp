@@ -289,6 +289,16 @@ TEST_F(ScriptReaderTest, UnknownStatementsAreSkippedAndReported) {
   EXPECT_EQ(result.skippedStatements, (std::vector<std::string>{"ICON", "CONTROLX", "SS_WHAT"}));
   ASSERT_EQ(Read("IDD_B DIALOG 0, 0, 100, 50 BEGIN END"), 1);
   EXPECT_TRUE(result.skippedStatements.empty());
+
+  // Words left over after a statement that was read (a help identifier)
+  // belong to it; a line after a trailing bar continues the skipped one.
+  ASSERT_EQ(Read("IDD_C DIALOGEX 0, 0, 100, 50\n"
+                 "BEGIN\n"
+                 "    CONTROL \"x\", -1, \"Button\", 0, 7, 7, 50, 14, 0, 123\n"
+                 "    ICON IDR_MAIN, -1, 7, 7, 20, 20, SS_ICON |\n"
+                 "         WS_GROUP\n"
+                 "END\n"), 1);
+  EXPECT_EQ(result.skippedStatements, (std::vector<std::string>{"CONTROL", "ICON"}));
 }
 
 int hookCalls = 0;

@@ -57,6 +57,7 @@ bool DocShellHooks::AskPath(bool save, const CStringU& initialDir, CStringU& pat
   ofn.lpstrFile = file;
   ofn.nMaxFile = MAX_PATH;
   ofn.lpstrInitialDir = initialDir.IsEmpty() ? nullptr : initialDir.W();
+  ofn.lpstrDefExt = L"rc";
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
   const FileDialog dialog = LoadFileDialog(save);
   if (!dialog) return false;
@@ -111,9 +112,16 @@ int DocShellHooks::AddDialog() {
   CDlgRes* dialog = AddNewDialog(*doc);
   if (!dialog) return 0;
   const std::wstring name = dialog->name.W();
-  if (!frame->CreateDesignWindow(name, dialog)) return 0;
+  const bool opened = frame->CreateDesignWindow(name, dialog) != nullptr;
+  // The dialog is in the document either way: the tree must offer it even
+  // when its window could not be made.
   frame->Panel().AddDialogToTree(frame->LoadText(IDS_DIALOGS), name);
-  return 1;
+  return opened ? 1 : 0;
+}
+
+void DocShellHooks::SetTool(int tool) {
+  for (const auto& dialog : doc->dialogs)
+    if (dialog->window && dialog->type == kResourceDialog) dialog->tool = tool;
 }
 
 void DocShellHooks::TestDialog() {

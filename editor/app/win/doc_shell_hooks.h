@@ -24,6 +24,7 @@ class DocShellHooks : public EmptyDocumentHooks, public CDocUi {
   int AddDialog() override;
   int OpenDesignWindow(const std::wstring& dialogName) override;
   void TestDialog() override;
+  void SetTool(int tool) override;
   void SetDesignActive(HWND designWindow, int active) override;
 
   CStringU ProgramTitle() override;

@@ -24,6 +24,18 @@ bool StartsSkippedBlock(const LineWords& words, const MacroDefined& defined) {
   return false;
 }
 
+// Follows the conditionals nested in a skipped block; true at the #endif
+// that closes the block itself.
+bool EndsSkippedBlock(const LineWords& words, int& depth) {
+  if (words.count == 0) return false;
+  if (words.first == "#if" || words.first == "#ifdef" || words.first == "#ifndef") {
+    ++depth;
+  } else if (words.first == "#endif") {
+    return --depth <= 0;
+  }
+  return false;
+}
+
 bool IsDialogsMark(std::string_view line) {
   LineWords words = FirstTwoWords(line);
   return words.count == 2 && words.first == "//" && words.second == "Dialogs";
@@ -147,6 +159,7 @@ int ResolveConditionals(const CStringU& inPath, const CStringU& outPath, const M
   std::string out;
   out.reserve(text.size());
   bool skipping = false;
+  int depth = 0;
   LineCursor lines(text);
   std::string_view line;
   while (lines.Next(line)) {
@@ -157,9 +170,10 @@ int ResolveConditionals(const CStringU& inPath, const CStringU& outPath, const M
     }
     LineWords words = FirstTwoWords(line);
     if (skipping) {
-      if (words.count > 0 && words.first == "#endif") skipping = false;
+      if (EndsSkippedBlock(words, depth)) skipping = false;
     } else if (StartsSkippedBlock(words, defined)) {
       skipping = true;
+      depth = 1;
     } else {
       out.append(line);
     }
@@ -196,7 +210,7 @@ int MergeDialogs(const CStringU& scriptPath, const CStringU& dialogsPath, const 
     switch (state) {
       case State::Verbatim:
         write(line);
-        if (words.count > 0 && words.first == "#endif") state = State::Normal;
+        if (EndsSkippedBlock(words, depth)) state = State::Normal;
         break;
       case State::Dropping:
         if (EndsDialog(code, depth)) state = State::Normal;
@@ -206,6 +220,7 @@ int MergeDialogs(const CStringU& scriptPath, const CStringU& dialogsPath, const 
           if (StartsSkippedBlock(words, defined)) {
             write(line);
             state = State::Verbatim;
+            depth = 1;
           } else if (IsDialogKeyword(words.second)) {
             depth = 0;
             if (!EndsDialog(code, depth)) state = State::Dropping;

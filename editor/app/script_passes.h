@@ -24,8 +24,9 @@ int StripComments(const CStringU& scriptPath, const CStringU& outPath);
 // Copies the file without the blocks that do not apply:
 //   #ifdef NAME   (NAME not defined)  ... #endif
 //   #ifndef NAME  (NAME defined)      ... #endif
-// Both ends are dropped with the block; blocks do not nest and #else has no
-// effect. Every other line, including the ends of a block that applies, stays.
+// Both ends are dropped with the block, and with it the conditionals nested
+// in it; #else has no effect. Every other line, including the ends of a block
+// that applies, stays.
 int ResolveConditionals(const CStringU& inPath, const CStringU& outPath, const MacroDefined& defined);
 
 // Writes the user's script without its old dialog statements, then a line

@@ -52,7 +52,9 @@ TEST_F(ScriptPasses, ResolveConditionalsDropsBlocksThatDoNotApply) {
              "a\n"
              "#ifdef APSTUDIO_INVOKED\n"
              "IDD_HIDDEN DIALOG 0,0,1,1\n"
-             "#ifdef X\n"       // no nesting: the first #endif ends the block
+             "#if X\n"       // nested: the block ends at its own #endif
+             "#endif\n"
+             "IDD_HIDDEN_TOO DIALOG 0,0,1,1\n"
              "#endif\n"
              "b\n"
              "#ifndef MYFLAG\n"
@@ -189,6 +191,22 @@ TEST_F(ScriptPasses, LoneCarriageReturnsEndLines) {
   EXPECT_EQ(CrLf("STRINGTABLE\nBEGIN\n 1 \"keep me\" // note\nEND\n// Dialogs\n"), ReadBytes(out));
   ASSERT_EQ(1, StripComments(inU, outU));
   EXPECT_EQ(CrLf("IDD_A DIALOG 0,0,10,10\nBEGIN\nEND\nSTRINGTABLE\nBEGIN\n 1 \"keep me\" \nEND\n"), ReadBytes(out));
+}
+
+TEST_F(ScriptPasses, MergeKeepsASkippedBlockWholeWithTheConditionalsInIt) {
+  WriteBytes(in,
+             "#ifdef APSTUDIO_INVOKED\n"
+             "#ifndef X\n"
+             "#endif\n"
+             "IDD_HIDDEN DIALOG 0,0,1,1\n"
+             "#endif\n"
+             "IDD_A DIALOG 0,0,1,1\n"
+             "BEGIN\n"
+             "END\n");
+  WriteBytes(dialogs, "");
+  ASSERT_EQ(1, MergeDialogs(inU, dialogsU, outU, Defined({})));
+  EXPECT_EQ(CrLf("#ifdef APSTUDIO_INVOKED\n#ifndef X\n#endif\nIDD_HIDDEN DIALOG 0,0,1,1\n#endif\n// Dialogs\n"),
+            ReadBytes(out));
 }
 
 TEST_F(ScriptPasses, PassesFailOnMissingFiles) {

@@ -146,6 +146,9 @@ LRESULT CFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       if (hooks && !hooks->QueryClose()) return 0;
       break;
+    case WM_QUERYENDSESSION:
+      // Logging off must not drop unsaved changes without the question.
+      return hooks && !hooks->QueryClose() ? FALSE : TRUE;
     case WM_ACTIVATEAPP:
       appActive = wParam != FALSE;
       SendMessageW(hwnd, WM_NCACTIVATE, wParam, 0);

@@ -353,13 +353,14 @@ void CDesignWindow::InitSurface(HWND surface) {
     HWND control = GetDlgItem(surface, item->order);
     if (!control) continue;
     TakeOverControl(control);
-    SetClassLongPtrW(control, GCL_STYLE, GetClassLongPtrW(control, GCL_STYLE) | CS_DBLCLKS);
     if (item->kind == ControlKind::Edit) SetWindowTextW(control, kEditText);
     if (item->kind == ControlKind::Progress) SendMessageW(control, PBM_SETPOS, kProgressShown, 0);
   }
 }
 
 void CDesignWindow::TakeOverControl(HWND control) {
+  // Also for a control made later whose class the template did not bring.
+  SetClassLongPtrW(control, GCL_STYLE, GetClassLongPtrW(control, GCL_STYLE) | CS_DBLCLKS);
   EnumChildWindows(control, DisableInner, 0);
   SetWindowSubclass(control, ControlProc, kControlSubclass, reinterpret_cast<DWORD_PTR>(this));
 }

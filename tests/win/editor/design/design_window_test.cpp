@@ -316,6 +316,7 @@ TEST_F(DesignWindow, CreatedControlsFollowTheirRecord) {
   EXPECT_EQ(GetDlgCtrlID(created), placed->order);
   EXPECT_EQ(GetWindowLongPtrW(created, GWL_STYLE) & UDS_SETBUDDYINT, 0);
   EXPECT_TRUE(GetWindowLongPtrW(created, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  EXPECT_TRUE(GetClassLongPtrW(created, GCL_STYLE) & CS_DBLCLKS);  // double clicks open its properties
   DlgItem bar = Tool(13, 100, 30);
   HWND progress = static_cast<HWND>(design->CreateControlWindow(*first->AppendCopy(bar)));
   ASSERT_NE(progress, nullptr);

@@ -187,6 +187,9 @@ TEST_F(Frame, ClosingAsksTheDocumentFirst) {
   hooks.allowClose = 0;
   SendMessageW(window, WM_COMMAND, IDM_EXIT, 0);
   EXPECT_TRUE(IsWindow(window));
+  EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, 0), FALSE);  // logging off asks too
+  hooks.allowClose = 1;
+  EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, 0), TRUE);
   hooks.allowClose = 1;
   SendMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(window));

@@ -90,25 +90,6 @@ bool LineCursor::Next(std::string_view& line) {
   return true;
 }
 
-bool NextLinePiece(std::string_view bytes, size_t& pos, std::string_view& line, size_t maxBytes) {
-  if (pos >= bytes.size()) return false;
-  const size_t start = pos;
-  while (pos - start < maxBytes && pos < bytes.size()) {
-    char c = bytes[pos++];
-    if (c == '\n') {
-      line = bytes.substr(start, pos - 1 - start);
-      return true;
-    }
-    if (c == '\r' && pos < bytes.size() && bytes[pos] == '\n') {
-      ++pos;
-      line = bytes.substr(start, pos - 2 - start);
-      return true;
-    }
-  }
-  line = bytes.substr(start, pos - start);
-  return true;
-}
-
 LineWords FirstTwoWords(std::string_view line) {
   LineWords words;
   size_t i = 0;

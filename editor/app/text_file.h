@@ -41,11 +41,6 @@ class LineCursor {
   size_t pos_ = 0;
 };
 
-// The next line of bytes in memory as CFileU::ReadLine reads it from a
-// stream: without its LF or CR LF (a lone CR stays), a longer line in pieces
-// of maxBytes. False at the end.
-bool NextLinePiece(std::string_view bytes, size_t& pos, std::string_view& line, size_t maxBytes = 255);
-
 // The first words of a line as the C library's "%s" splits them.
 struct LineWords {
   std::string_view first;

@@ -59,3 +59,22 @@ int CFileU::Write(std::string_view bytes) {
   if (!fp) return 0;
   return std::fwrite(bytes.data(), 1, bytes.size(), fp) == bytes.size() ? 1 : 0;
 }
+
+bool NextLinePiece(std::string_view bytes, size_t& pos, std::string_view& line, size_t maxBytes) {
+  if (pos >= bytes.size()) return false;
+  const size_t start = pos;
+  while (pos - start < maxBytes && pos < bytes.size()) {
+    char c = bytes[pos++];
+    if (c == '\n') {
+      line = bytes.substr(start, pos - 1 - start);
+      return true;
+    }
+    if (c == '\r' && pos < bytes.size() && bytes[pos] == '\n') {
+      ++pos;
+      line = bytes.substr(start, pos - 2 - start);
+      return true;
+    }
+  }
+  line = bytes.substr(start, pos - start);
+  return true;
+}

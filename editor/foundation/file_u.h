@@ -31,3 +31,8 @@ class CFileU {
 
   std::FILE* fp = nullptr;
 };
+
+// The next line of bytes in memory as CFileU::ReadLine reads it from a
+// stream: without its LF or CR LF (a lone CR stays), a longer line in pieces
+// of maxBytes. False at the end.
+bool NextLinePiece(std::string_view bytes, size_t& pos, std::string_view& line, size_t maxBytes = 255);

@@ -617,29 +617,6 @@ size_t Words(std::string_view line, std::string_view* words, size_t most) {
   return count;
 }
 
-// The next line of bytes in memory as CFileU::ReadLine reads it from a
-// stream: it ends at LF or CR LF (a lone CR stays), and a longer line comes
-// in pieces of 255 bytes.
-bool NextLine(std::string_view bytes, size_t& pos, std::string_view& line) {
-  constexpr size_t kPiece = 255;
-  if (pos >= bytes.size()) return false;
-  const size_t start = pos;
-  while (pos - start < kPiece && pos < bytes.size()) {
-    char c = bytes[pos++];
-    if (c == '\n') {
-      line = bytes.substr(start, pos - 1 - start);
-      return true;
-    }
-    if (c == '\r' && pos < bytes.size() && bytes[pos] == '\n') {
-      ++pos;
-      line = bytes.substr(start, pos - 2 - start);
-      return true;
-    }
-  }
-  line = bytes.substr(start, pos - start);
-  return true;
-}
-
 // A C integer constant at the start of the word: optional sign, then
 // decimal, 0x hexadecimal or leading-0 octal digits; the low 16 bits.
 // False when no digit follows the sign.
@@ -684,7 +661,7 @@ int IdentifierTable::LoadHeaderIds(std::FILE* file, CErrorU& error) {
   size_t pos = 0;
   std::string_view line;
   std::string name;
-  while (NextLine(bytes, pos, line)) {
+  while (NextLinePiece(bytes, pos, line)) {
     // A name cannot hold a zero byte: the line ends there, as a C string does.
     line = line.substr(0, line.find('\0'));
     std::string_view words[3];

@@ -202,4 +202,30 @@ std::string Narrow(const std::wstring& text) {
   return out;
 }
 
+namespace {
+
+INPUT LeftButton(POINT at, bool down) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP) | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  return input;
+}
+
+}  // namespace
+
+void ClickOnScreen(POINT at, int clicks) {
+  SetCursorPos(at.x, at.y);
+  INPUT input[4] = {};
+  const int count = clicks == 2 ? 4 : 2;
+  for (int i = 0; i < count; ++i) input[i] = LeftButton(at, i % 2 == 0);
+  SendInput(static_cast<UINT>(count), input, sizeof(INPUT));
+}
+
+void LeftButtonOnScreen(POINT at, bool down) {
+  INPUT input = LeftButton(at, down);
+  SendInput(1, &input, sizeof(INPUT));
+}
+
 }  // namespace wintest

@@ -17,6 +17,13 @@ bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs = 5000);
 // Dispatches whatever is queued now.
 void PumpPending();
 
+// Left clicks (1 or 2) at a point of the screen. Each button event carries
+// the point itself, so a late pointer motion from the X server cannot move
+// it elsewhere.
+void ClickOnScreen(POINT at, int clicks = 1);
+// One press or release of the left button at a point of the screen.
+void LeftButtonOnScreen(POINT at, bool down);
+
 // Top-to-bottom 32-bit BGRA pixels of a window's client area.
 struct Pixels {
   int width = 0;

@@ -171,12 +171,7 @@ class Morvid : public ::testing::Test {
     RECT rc = remote.Read<RECT>();
     POINT at = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
     ClientToScreen(tree, &at);
-    SetCursorPos(at.x, at.y);
-    INPUT input[4] = {};
-    for (INPUT& i : input) i.type = INPUT_MOUSE;
-    input[0].mi.dwFlags = input[2].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = input[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(4, input, sizeof(INPUT));
+    wintest::ClickOnScreen(at, 2);
   }
   HWND ActiveChild() { return reinterpret_cast<HWND>(SendMessageW(mdiClient, WM_MDIGETACTIVE, 0, 0)); }
   int ChildCount() {

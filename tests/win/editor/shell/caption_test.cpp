@@ -55,17 +55,6 @@ class Caption : public ::testing::Test {
   COLORREF inactive = 0;
 };
 
-// A button event that carries its own place, so that a late pointer motion
-// from the X server cannot move it elsewhere.
-void Button(DWORD flags, POINT at) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof(INPUT));
-}
-
 // Pumps everything but timer messages until pred() holds, so that the
 // palette's re-activation timer cannot fire meanwhile.
 bool PumpWithoutTimersUntil(const std::function<bool()>& pred, DWORD timeoutMs) {
@@ -115,11 +104,11 @@ TEST_F(Caption, PaletteClickKeepsTheFrameCaptionActive) {
   };
   bool paletteActive = false;
   for (int attempt = 0; attempt < 3 && !paletteActive; ++attempt) {
-    Button(MOUSEEVENTF_LEFTDOWN, onScreen);
+    wintest::LeftButtonOnScreen(onScreen, true);
     if (!PumpWithoutTimersUntil([&] { return GetCapture() == palette.Window(); }, 1500)) continue;
-    Button(MOUSEEVENTF_LEFTUP, onScreen);
+    wintest::LeftButtonOnScreen(onScreen, false);
     paletteActive = PumpWithoutTimersUntil(clicked, 1500);
-    if (!paletteActive && GetCapture() == palette.Window()) Button(MOUSEEVENTF_LEFTUP, onScreen);
+    if (!paletteActive && GetCapture() == palette.Window()) wintest::LeftButtonOnScreen(onScreen, false);
   }
   ASSERT_TRUE(paletteActive) << "active " << GetActiveWindow() << " palette " << palette.Palette() << " frame "
                              << frame.Window() << " capture " << GetCapture() << " checked " << palette.CheckedTool()

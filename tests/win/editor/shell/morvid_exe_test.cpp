@@ -48,11 +48,7 @@ void MoveMouseTo(POINT at) {
 
 void Click(POINT at) {
   MoveMouseTo(at);
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof(INPUT));
+  wintest::ClickOnScreen(at);
 }
 
 class MorvidExe : public ::testing::Test {

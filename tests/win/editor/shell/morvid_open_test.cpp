@@ -74,13 +74,7 @@ namespace {
 
 void DoubleClickIn(HWND window, POINT at) {
   ClientToScreen(window, &at);
-  SetCursorPos(at.x, at.y);
-  INPUT input[4] = {};
-  for (int i = 0; i < 4; ++i) {
-    input[i].type = INPUT_MOUSE;
-    input[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  }
-  SendInput(4, input, sizeof(INPUT));
+  wintest::ClickOnScreen(at, 2);
 }
 
 int DesignWindowCount(HWND mdiClient) {

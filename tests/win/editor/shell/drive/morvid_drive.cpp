@@ -49,12 +49,7 @@ int wmain(int argc, wchar_t** argv) {
     ClientToScreen(tree, &at);
     SetCursorPos(at.x, at.y);
     wintest::PumpUntil([] { return false; }, 300);  // the tree sees the pointer arrive first
-    INPUT input[4] = {};
-    for (int i = 0; i < 4; ++i) {
-      input[i].type = INPUT_MOUSE;
-      input[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    }
-    SendInput(4, input, sizeof(INPUT));
+    wintest::ClickOnScreen(at, 2);
     HWND mdi = GetDlgItem(frame, IDC_MDI_CLIENT);
     if (!wintest::PumpUntil([&] { return GetWindow(mdi, GW_CHILD) != nullptr; }, 8000))
       fprintf(stderr, "morvid_drive: the first dialog did not open\n");

@@ -5,6 +5,12 @@
 # line (lasim does); the port is pointed at it before the command starts.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# Without a display the port set-up and the command must share one virtual X
+# server: Wine's desktop starts with the first of them and keeps its display.
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24" \
+    sh -c '"$0" "$@"; rc=$?; wineserver -w; exit $rc' "${BASH_SOURCE[0]}" "$@"
+fi
 port="$1"; shift
 peer=()
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do peer+=("$1"); shift; done

@@ -23,65 +23,60 @@ bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs) {
   }
 }
 
-Pixels CaptureClient(HWND window) {
-  Pixels result;
-  RECT rc;
-  GetClientRect(window, &rc);
-  result.width = rc.right - rc.left;
-  result.height = rc.bottom - rc.top;
-  if (result.width <= 0 || result.height <= 0) return result;
+namespace {
 
-  HDC windowDc = GetDC(window);
-  HDC memDc = CreateCompatibleDC(windowDc);
+// Pixels of a width x height area that `draw` puts into a memory DC over a
+// 32-bit top-down DIB section compatible with `dc`.
+Pixels CaptureInto(HDC dc, int width, int height, const std::function<void(HDC)>& draw) {
+  Pixels result;
+  result.width = width;
+  result.height = height;
+  if (width <= 0 || height <= 0) return result;
+  HDC memDc = CreateCompatibleDC(dc);
   BITMAPINFO info = {};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = result.width;
-  info.bmiHeader.biHeight = -result.height;  // top-down
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(memDc, bitmap);
-  // Ask the window to paint itself first; fall back to the screen contents.
-  if (!PrintWindow(window, memDc, PW_CLIENTONLY))
-    BitBlt(memDc, 0, 0, result.width, result.height, windowDc, 0, 0, SRCCOPY);
+  draw(memDc);
   GdiFlush();
   const auto* src = static_cast<const uint32_t*>(bits);
-  result.data.assign(src, src + static_cast<size_t>(result.width) * result.height);
+  result.data.assign(src, src + static_cast<size_t>(width) * height);
   for (auto& p : result.data) p &= 0x00FFFFFF;
   SelectObject(memDc, old);
   DeleteObject(bitmap);
   DeleteDC(memDc);
+  return result;
+}
+
+}  // namespace
+
+Pixels CaptureClient(HWND window) {
+  RECT rc;
+  GetClientRect(window, &rc);
+  const int width = rc.right - rc.left;
+  const int height = rc.bottom - rc.top;
+  HDC windowDc = GetDC(window);
+  Pixels result = CaptureInto(windowDc, width, height, [&](HDC memDc) {
+    // Ask the window to paint itself first; fall back to the screen contents.
+    if (!PrintWindow(window, memDc, PW_CLIENTONLY)) BitBlt(memDc, 0, 0, width, height, windowDc, 0, 0, SRCCOPY);
+  });
   ReleaseDC(window, windowDc);
   return result;
 }
 
 Pixels CaptureScreen(const RECT& area) {
-  Pixels result;
-  result.width = area.right - area.left;
-  result.height = area.bottom - area.top;
-  if (result.width <= 0 || result.height <= 0) return result;
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
   HDC screen = GetDC(nullptr);
-  HDC memDc = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = result.width;
-  info.bmiHeader.biHeight = -result.height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memDc, bitmap);
-  BitBlt(memDc, 0, 0, result.width, result.height, screen, area.left, area.top, SRCCOPY);
-  GdiFlush();
-  const auto* src = static_cast<const uint32_t*>(bits);
-  result.data.assign(src, src + static_cast<size_t>(result.width) * result.height);
-  for (auto& p : result.data) p &= 0x00FFFFFF;
-  SelectObject(memDc, old);
-  DeleteObject(bitmap);
-  DeleteDC(memDc);
+  Pixels result = CaptureInto(screen, width, height, [&](HDC memDc) {
+    BitBlt(memDc, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  });
   ReleaseDC(nullptr, screen);
   return result;
 }

@@ -59,6 +59,11 @@ class CDlgRes : public CBaseRes {
 
   int Undo() override;
 
+  // The design surface brought up to date after a property page changed the
+  // selected controls or the dialog itself; 0 without a design window.
+  int RecreateSelectedControls() { return surface != nullptr ? surface->RecreateSelectedControls() : 0; }
+  int RebuildSurface() { return surface != nullptr ? surface->RebuildSurface() : 0; }
+
   std::uint32_t style = 0;
   std::uint32_t exStyle = 0;
   std::uint16_t count = 0;  // kept equal to the number of controls

@@ -43,4 +43,11 @@ class CSurfaceLink {
   virtual void Repaint() = 0;
   // Closes the design window (the dialog is going away).
   virtual void CloseDesignWindow() = 0;
+  // After a change of control styles: the windows of the selected controls
+  // are made again from their records at their Z-order places, keeping the
+  // selection and its primary. 0 when a window cannot be made.
+  virtual int RecreateSelectedControls() { return 0; }
+  // After a change of the dialog's own fields: the surface dialog is made
+  // again from the model (the selection is emptied) and repainted.
+  virtual int RebuildSurface() { return 0; }
 };

@@ -11,6 +11,7 @@ class CFrameDesignHost : public CDesignHost {
   HMENU MenuAnchor() override { return frame.ProjectMenu(); }
   void DesignWindowDestroyed(HWND designWindow) override { frame.ForgetDesignWindow(designWindow); }
   void RefreshProperties() override { frame.RefreshProperties(); }
+  void ShowProperties() override { frame.ShowProperties(); }
 
  private:
   CFrame& frame;

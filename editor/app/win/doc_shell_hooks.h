@@ -27,6 +27,19 @@ class DocShellHooks : public EmptyDocumentHooks, public CDocUi {
   void SetTool(int tool) override;
   void SetDesignActive(HWND designWindow, int active) override;
 
+  // Editing commands on the active dialog (shell_design_commands.cpp).
+  void DeleteControls() override;
+  // The undo journal, alignment and the control clipboard (shell_undo_commands.cpp).
+  void Undo() override;
+  void ArrangeControls(int cmd) override;
+  void CopyControls() override;
+  // The properties window (shell_properties.cpp).
+  void ShowProperties() override;
+  void RefreshProperties() override;
+  HWND PropertiesWindow() override;
+  // The identifier view (shell_identifiers.cpp).
+  void ShowIdentifiers() override;
+
   CStringU ProgramTitle() override;
   Answer AskYesNoCancel(const CStringU& text) override;
   void ShowWarning(const std::u16string& text) override;

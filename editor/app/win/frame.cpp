@@ -345,6 +345,10 @@ void CFrame::RefreshProperties() {
   if (hooks) hooks->RefreshProperties();
 }
 
+void CFrame::ShowProperties() {
+  if (hooks) hooks->ShowProperties();
+}
+
 void CFrame::OnNew(int) {
   if (hooks) hooks->NewCommand();
 }

@@ -62,6 +62,8 @@ class CFrame : public CCtrlDlgHost {
   HWND ActiveDesignWindow() override;
   void SetDesignActive(HWND designWindow, int active) override;
   void RefreshProperties() override;
+  // Opens (or brings forward) the properties window on the active selection.
+  void ShowProperties();
 
   HWND Window() const { return hwnd; }
   HWND MdiClient() const { return mdiClient; }

@@ -43,6 +43,7 @@ class ShellHooks {
   // The properties window: refreshed on focus changes; the message loop gives
   // it dialog keyboard handling while it exists.
   virtual void RefreshProperties() = 0;
+  virtual void ShowProperties() = 0;
   virtual HWND PropertiesWindow() = 0;
   // Runs at exit, after the message loop.
   virtual void Exit() = 0;
@@ -69,6 +70,7 @@ class EmptyDocumentHooks : public ShellHooks {
   void SetTool(int) override {}
   void SetDesignActive(HWND, int) override {}
   void RefreshProperties() override {}
+  void ShowProperties() override {}
   HWND PropertiesWindow() override { return nullptr; }
   void Exit() override {}
 

@@ -21,6 +21,8 @@ class CDesignHost {
   virtual HMENU MenuAnchor() = 0;
   virtual void DesignWindowDestroyed(HWND designWindow) = 0;
   virtual void RefreshProperties() = 0;
+  // A double click on a control or on the dialog: the properties window.
+  virtual void ShowProperties() {}
 };
 
 // Pixels of a dialog window's own dialog units.

@@ -32,6 +32,7 @@ class RecordingHooks : public EmptyDocumentHooks {
   void SetTool(int tool) override { Record(L"Tool " + std::to_wstring(tool)); }
   void SetDesignActive(HWND, int active) override { Record(L"Active " + std::to_wstring(active)); }
   void RefreshProperties() override { Record(L"Properties"); }
+  void ShowProperties() override { Record(L"ShowProperties"); }
 
  private:
   int Record(const std::wstring& call) {

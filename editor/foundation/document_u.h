@@ -29,6 +29,10 @@ class CDocumentU {
 
   // The document that exists now, or nullptr.
   static CDocumentU* Current() { return current; }
+  // Every edit of the model calls this, so that closing asks to save it.
+  static void MarkModified() {
+    if (current != nullptr) current->modified = 1;
+  }
 
   CStringU pathName;
   int modified = 0;

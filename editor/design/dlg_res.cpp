@@ -1,5 +1,7 @@
 #include "editor/design/dlg_res.h"
 
+#include "editor/design/drag_geometry.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -52,16 +54,9 @@ int CDlgRes::SetRectDialogUnits(std::uint32_t order, const DlgRect& rect) {
   return 1;
 }
 
-// Position and size are mapped separately, as the window manager places a
-// control of the template.
 int CDlgRes::RectPixels(std::uint32_t order, const CDialogUnitMap& map, DlgRect& rect) const {
-  const DlgItem* item = ControlAt(order);
-  if (item == nullptr) return 0;
-  DlgRect position{item->x, item->y, 0, 0};
-  DlgRect size{0, 0, item->cx, item->cy};
-  if (!map.MapDialogRect(position) || !map.MapDialogRect(size)) return 0;
-  rect = {position.left, position.top, position.left + size.right, position.top + size.bottom};
-  return 1;
+  DlgRect units;
+  return RectDialogUnits(order, units) && UnitsToPixels(map, units, rect) ? 1 : 0;
 }
 
 void CDlgRes::ExtentOfControls(int& width, int& height) const {
@@ -84,6 +79,104 @@ std::uint32_t CDlgRes::CopySelected(std::vector<DlgItem>* buffer) const {
     if (buffer != nullptr) buffer->push_back(*item);
   }
   return selected;
+}
+
+WindowHandle CDlgRes::WindowAt(std::uint32_t order) const {
+  if (surface == nullptr || ControlAt(order) == nullptr) return nullptr;
+  return surface->ControlWindow(static_cast<std::uint16_t>(order));
+}
+
+int CDlgRes::SelectOnlyAt(std::uint32_t order) {
+  WindowHandle window = WindowAt(order);
+  if (window == nullptr) return 0;
+  selection.SelectOnly(window);
+  return 1;
+}
+
+int CDlgRes::AddAsPrimaryAt(std::uint32_t order) {
+  WindowHandle window = WindowAt(order);
+  if (window == nullptr) return 0;
+  selection.AddAsPrimary(window);
+  return 1;
+}
+
+int CDlgRes::RemoveSelectedAt(std::uint32_t order) {
+  WindowHandle window = WindowAt(order);
+  return window != nullptr ? selection.Remove(window) : 0;
+}
+
+int CDlgRes::IsSelectedAt(std::uint32_t order) const {
+  WindowHandle window = WindowAt(order);
+  return window != nullptr ? selection.IsSelected(window) : 0;
+}
+
+std::vector<std::uint32_t> CDlgRes::SelectedOrders() const {
+  std::vector<std::uint32_t> orders;
+  if (surface == nullptr) return orders;
+  for (WindowHandle window : selection.windows) {
+    const std::uint16_t order = surface->OrderOf(window);
+    if (ControlAt(order) != nullptr) orders.push_back(order);
+  }
+  return orders;
+}
+
+std::vector<std::uint16_t> CDlgRes::SelectedIds() const {
+  std::vector<std::uint16_t> ids;
+  std::vector<std::uint32_t> orders = SelectedOrders();
+  std::sort(orders.begin(), orders.end());
+  for (std::uint32_t order : orders) ids.push_back(ControlAt(order)->id);
+  return ids;
+}
+
+int CDlgRes::MoveControl(std::uint32_t order, const DlgRect& rect, const CDialogUnitMap& map) {
+  DlgRect pixels;
+  if (ControlAt(order) == nullptr || !UnitsToPixels(map, rect, pixels)) return 0;
+  SetRectDialogUnits(order, rect);
+  if (WindowHandle window = WindowAt(order)) surface->MoveControlWindow(window, pixels);
+  return 1;
+}
+
+int CDlgRes::PlaceNewControl(const DlgItem& item) {
+  DlgItem* placed = AppendCopy(item);
+  count = static_cast<std::uint16_t>(controls.size());
+  WindowHandle window = surface != nullptr ? surface->CreateControlWindow(*placed) : nullptr;
+  if (window == nullptr) return 0;
+  dialogSelected = 0;
+  selection.SelectOnly(window);
+  PushControlAdded();
+  return 1;
+}
+
+// One pass: a selected control leaves with its window; one that stays takes
+// the next free place, its window renumbered upwards so that no two windows
+// answer to one identifier.
+std::uint32_t CDlgRes::DeleteSelectedControls() {
+  if (surface == nullptr || selection.Count() == 0) return 0;
+  std::vector<DlgItem> removed;
+  std::vector<std::unique_ptr<DlgItem>> kept;
+  kept.reserve(controls.size());
+  for (auto& item : controls) {
+    const std::uint16_t former = item->order;
+    WindowHandle window = surface->ControlWindow(former);
+    if (window != nullptr && selection.Remove(window)) {
+      surface->DestroyControlWindow(window);
+      removed.push_back(std::move(*item));
+      removed.back().order = former;
+      continue;
+    }
+    kept.push_back(std::move(item));
+    const auto now = static_cast<std::uint16_t>(kept.size());
+    if (now != former) surface->RenumberControlWindow(former, now);
+  }
+  controls.swap(kept);
+  Renumber(0);
+  count = static_cast<std::uint16_t>(controls.size());
+  if (removed.empty()) return 0;
+  const auto deleted = static_cast<std::uint32_t>(removed.size());
+  PushControlsDeleted(std::move(removed));
+  dialogSelected = 1;
+  surface->Repaint();
+  return deleted;
 }
 
 void CDlgRes::Renumber(std::uint32_t fromIndex) {

@@ -39,6 +39,30 @@ class CDlgRes : public CBaseRes {
   // records are copied into it in order sequence (replacing its contents).
   std::uint32_t CopySelected(std::vector<DlgItem>* buffer) const;
 
+  // The selection by order: the same operations on the control window with
+  // that child identifier. 0 when there is no such control or window.
+  int SelectOnlyAt(std::uint32_t order);
+  int AddAsPrimaryAt(std::uint32_t order);
+  int RemoveSelectedAt(std::uint32_t order);
+  int IsSelectedAt(std::uint32_t order) const;
+  // The orders of the selected controls, primary first.
+  std::vector<std::uint32_t> SelectedOrders() const;
+  // The identifier values of the selected controls, in order sequence.
+  std::vector<std::uint16_t> SelectedIds() const;
+
+  // Writes the rectangle into the record and moves and sizes its window to
+  // match; 0 when there is no such control or the rectangle cannot be mapped.
+  int MoveControl(std::uint32_t order, const DlgRect& rect, const CDialogUnitMap& map);
+
+  // A control placed from the palette: appended, counted, its window made,
+  // then the only selection, with a ControlAdded record. When the window
+  // cannot be made the record stays and the result is 0.
+  int PlaceNewControl(const DlgItem& item);
+  // Removes the selected controls and their windows, keeping the records in
+  // a ControlsDeleted record with their former orders; the dialog frame is
+  // then the selected object. Returns how many were deleted.
+  std::uint32_t DeleteSelectedControls();
+
   // Takes the record out of `controls`, destroying its window; the records
   // and windows behind it move up one place. Null when out of range.
   std::unique_ptr<DlgItem> RemoveControl(std::uint32_t order);
@@ -100,4 +124,6 @@ class CDlgRes : public CBaseRes {
 
  private:
   void Renumber(std::uint32_t fromIndex);
+  // The window of the control at `order`, or null.
+  WindowHandle WindowAt(std::uint32_t order) const;
 };

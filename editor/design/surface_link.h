@@ -34,6 +34,11 @@ class CSurfaceLink {
   virtual ~CSurfaceLink() = default;
   // The control window whose child identifier is `order`, or null.
   virtual WindowHandle ControlWindow(std::uint16_t order) const = 0;
+  // The child identifier of a control window, 0 for none.
+  virtual std::uint16_t OrderOf(WindowHandle window) const = 0;
+  // Moves and sizes a control window to a rectangle of the surface dialog's
+  // client pixels.
+  virtual void MoveControlWindow(WindowHandle window, const DlgRect& pixels) = 0;
   // Gives the window that answers to `from` the child identifier `to`.
   virtual void RenumberControlWindow(std::uint16_t from, std::uint16_t to) = 0;
   // Creates the window of a record already in place at item.order, right

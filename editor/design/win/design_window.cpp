@@ -369,6 +369,15 @@ WindowHandle CDesignWindow::ControlWindow(std::uint16_t order) const {
   return surfaceDialog ? GetDlgItem(surfaceDialog, order) : nullptr;
 }
 
+std::uint16_t CDesignWindow::OrderOf(WindowHandle window) const {
+  return window ? static_cast<std::uint16_t>(GetDlgCtrlID(static_cast<HWND>(window))) : 0;
+}
+
+void CDesignWindow::MoveControlWindow(WindowHandle window, const DlgRect& pixels) {
+  SetWindowPos(static_cast<HWND>(window), nullptr, pixels.left, pixels.top, pixels.right - pixels.left,
+               pixels.bottom - pixels.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void CDesignWindow::RenumberControlWindow(std::uint16_t from, std::uint16_t to) {
   HWND control = surfaceDialog ? GetDlgItem(surfaceDialog, from) : nullptr;
   if (control) SetWindowLongPtrW(control, GWLP_ID, to);

@@ -63,6 +63,8 @@ class CDesignWindow : public CSurfaceLink {
 
   // CSurfaceLink
   WindowHandle ControlWindow(std::uint16_t order) const override;
+  std::uint16_t OrderOf(WindowHandle window) const override;
+  void MoveControlWindow(WindowHandle window, const DlgRect& pixels) override;
   void RenumberControlWindow(std::uint16_t from, std::uint16_t to) override;
   WindowHandle CreateControlWindow(const DlgItem& item) override;
   void DestroyControlWindow(WindowHandle window) override;

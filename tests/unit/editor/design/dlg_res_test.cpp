@@ -19,6 +19,15 @@ class FakeSurface : public CSurfaceLink {
     auto found = byId.find(order);
     return found == byId.end() ? nullptr : found->second;
   }
+  std::uint16_t OrderOf(WindowHandle window) const override {
+    for (const auto& entry : byId)
+      if (entry.second == window) return entry.first;
+    return 0;
+  }
+  void MoveControlWindow(WindowHandle window, const DlgRect& r) override {
+    log.push_back("move " + std::to_string(OrderOf(window)) + " to " + std::to_string(r.left) + "," +
+                  std::to_string(r.top) + "," + std::to_string(r.right) + "," + std::to_string(r.bottom));
+  }
   void RenumberControlWindow(std::uint16_t from, std::uint16_t to) override {
     log.push_back("id " + std::to_string(from) + "->" + std::to_string(to));
     EXPECT_EQ(byId.count(to), 0u) << "two windows would answer to " << to;
@@ -274,6 +283,106 @@ TEST(DlgRes, UndoPutsControlsWhoseFormerPlaceIsGoneAtTheEnd) {
   EXPECT_EQ(dialog.Undo(), 1);
   EXPECT_EQ(Ids(dialog), (std::vector<int>{101, 104}));
   ExpectOrdersMatchPositions(dialog);
+}
+
+TEST(DlgRes, SelectionByOrder) {
+  CDlgRes dialog;
+  FourControls(dialog);
+  EXPECT_EQ(dialog.SelectOnlyAt(1), 0);  // no windows yet
+  FakeSurface surface(dialog);
+  dialog.surface = &surface;
+  EXPECT_EQ(dialog.SelectOnlyAt(3), 1);
+  EXPECT_EQ(dialog.AddAsPrimaryAt(1), 1);
+  EXPECT_EQ(dialog.AddAsPrimaryAt(4), 1);
+  EXPECT_EQ(dialog.SelectedOrders(), (std::vector<std::uint32_t>{4, 1, 3}));
+  EXPECT_EQ(dialog.SelectedIds(), (std::vector<std::uint16_t>{101, 103, 104}));
+  EXPECT_EQ(dialog.IsSelectedAt(1), 1);
+  EXPECT_EQ(dialog.RemoveSelectedAt(1), 1);
+  EXPECT_EQ(dialog.RemoveSelectedAt(1), 0);
+  EXPECT_EQ(dialog.IsSelectedAt(2), 0);
+  EXPECT_EQ(dialog.AddAsPrimaryAt(5), 0);
+  EXPECT_EQ(dialog.IsSelectedAt(0), 0);
+  dialog.surface = nullptr;
+}
+
+// Deleting orders 1, 3 and 4 of five keeps the records with their former
+// orders, leaves the second and fifth at 1 and 2 answering to those
+// identifiers, and an undo brings all back where they were.
+TEST(DlgRes, DeletingTheSelectionKeepsFormerOrdersForUndo) {
+  CDlgRes dialog;
+  FourControls(dialog);
+  dialog.AppendCopy(Control(50, 5, 8, 8, 105));
+  dialog.count = 5;
+  FakeSurface surface(dialog);
+  dialog.surface = &surface;
+  EXPECT_EQ(dialog.DeleteSelectedControls(), 0u);
+  EXPECT_TRUE(dialog.undo.Size() == 0);
+  WindowHandle fifth = surface.ControlWindow(5);
+  dialog.SelectOnlyAt(4);
+  dialog.AddAsPrimaryAt(1);
+  dialog.AddAsPrimaryAt(3);
+  dialog.dialogSelected = 0;
+
+  EXPECT_EQ(dialog.DeleteSelectedControls(), 3u);
+  EXPECT_EQ(Ids(dialog), (std::vector<int>{102, 105}));
+  ExpectOrdersMatchPositions(dialog);
+  EXPECT_EQ(surface.log, (std::vector<std::string>{"destroy 1", "id 2->1", "destroy 3", "destroy 4", "id 5->2",
+                                                   "repaint"}));
+  EXPECT_EQ(surface.ControlWindow(2), fifth);
+  EXPECT_EQ(dialog.selection.Count(), 0u);
+  EXPECT_EQ(dialog.dialogSelected, 1);
+
+  UndoRecord record;
+  ASSERT_EQ(dialog.undo.Pop(record), 1);
+  EXPECT_EQ(record.kind, UndoRecord::kControlsDeleted);
+  EXPECT_EQ(record.count, 3);
+  dialog.undo.Push(record);
+  EXPECT_EQ(dialog.Undo(), 1);
+  EXPECT_EQ(Ids(dialog), (std::vector<int>{101, 102, 103, 104, 105}));
+  ExpectOrdersMatchPositions(dialog);
+  EXPECT_EQ(surface.ControlWindow(5), fifth);
+  dialog.surface = nullptr;
+}
+
+TEST(DlgRes, PlacingSelectsOnlyTheNewControlAndRecordsIt) {
+  CDlgRes dialog;
+  FourControls(dialog);
+  FakeSurface surface(dialog);
+  dialog.surface = &surface;
+  dialog.SelectOnlyAt(2);
+  ASSERT_EQ(dialog.PlaceNewControl(Control(1, 2, 30, 12, 300)), 1);
+  EXPECT_EQ(dialog.count, 5);
+  EXPECT_EQ(dialog.ControlAt(5)->order, 5);
+  EXPECT_EQ(dialog.SelectedOrders(), (std::vector<std::uint32_t>{5}));
+  EXPECT_EQ(dialog.dialogSelected, 0);
+  EXPECT_EQ(dialog.undo.Size(), 1u);
+  EXPECT_EQ(dialog.Undo(), 1);
+  EXPECT_EQ(dialog.count, 4);
+
+  // Without a window the record stays but nothing is recorded.
+  dialog.surface = nullptr;
+  EXPECT_EQ(dialog.PlaceNewControl(Control(1, 2, 30, 12, 301)), 0);
+  EXPECT_EQ(dialog.count, 5);
+  EXPECT_EQ(dialog.undo.Size(), 0u);
+}
+
+TEST(DlgRes, MovingAControlWritesTheRecordAndPlacesItsWindow) {
+  CDlgRes dialog;
+  FourControls(dialog);
+  FakeSurface surface(dialog);
+  dialog.surface = &surface;
+  FakeMap map;
+  ASSERT_EQ(dialog.MoveControl(2, DlgRect{1, 2, 11, 7}, map), 1);
+  EXPECT_EQ(surface.log, (std::vector<std::string>{"move 2 to 3,4,33,14"}));
+  DlgRect r;
+  dialog.RectDialogUnits(2, r);
+  EXPECT_EQ(r, (DlgRect{1, 2, 11, 7}));
+  map.fail = true;
+  EXPECT_EQ(dialog.MoveControl(2, DlgRect{0, 0, 5, 5}, map), 0);
+  dialog.RectDialogUnits(2, r);
+  EXPECT_EQ(r, (DlgRect{1, 2, 11, 7}));
+  EXPECT_EQ(dialog.MoveControl(9, DlgRect{0, 0, 5, 5}, FakeMap()), 0);
+  dialog.surface = nullptr;
 }
 
 TEST(DlgRes, DestructionClosesTheDesignWindow) {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "editor/design/dlg_res.h"
 #include "editor/foundation/win/float_tool_bar_u.h"
@@ -232,12 +233,22 @@ LRESULT CDesignWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefMDIChildProcW(hwnd, message, wParam, lParam);
 }
 
-int CDesignWindow::OnCreate() {
+// The template's 5, 5 places the client area, which would leave the dialog's
+// caption and top border above the design window; the whole window goes there.
+int CDesignWindow::CreateSurface() {
   const CDialogTemplate block = dialog.BuildTemplate(TemplateMode::DesignSurface);
   HWND surface = CreateDialogIndirectParamW(InstanceOf(hwnd), reinterpret_cast<LPCDLGTEMPLATEW>(block.Data()), hwnd,
                                             SurfaceProc, reinterpret_cast<LPARAM>(this));
   if (!surface) return 0;
   surfaceDialog = surface;
+  RECT at = {kSurfaceX, kSurfaceY, 0, 0};
+  ::MapDialogRect(surface, &at);
+  SetWindowPos(surface, nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return 1;
+}
+
+int CDesignWindow::OnCreate() {
+  if (!CreateSurface()) return 0;
   ShowPalette();
   // A palette left on the static text tool keeps it; any other tool is dropped.
   if (g_palette.CheckedTool() == IDM_TOOL_STATIC_TEXT) {
@@ -413,6 +424,41 @@ void CDesignWindow::DestroyControlWindow(WindowHandle window) {
 
 void CDesignWindow::Repaint() {
   RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// Each selected window is made again at its place in the Z-order; then the
+// same controls are selected, the old primary first again.
+int CDesignWindow::RecreateSelectedControls() {
+  if (!surfaceDialog) return 0;
+  const std::vector<std::uint32_t> selected = dialog.SelectedOrders();
+  const std::uint32_t primary = selected.empty() ? 0 : selected.front();
+  std::vector<std::uint32_t> remade;
+  int result = 1;
+  for (const auto& item : dialog.controls) {
+    HWND window = GetDlgItem(surfaceDialog, item->order);
+    if (!window || !dialog.selection.IsSelected(window)) continue;
+    remade.push_back(item->order);
+    dialog.selection.Remove(window);
+    HWND above = GetWindow(window, GW_HWNDPREV);
+    DestroyWindow(window);
+    HWND again = static_cast<HWND>(CreateControlWindow(*item));
+    if (!again) {
+      result = 0;
+      break;
+    }
+    SetWindowPos(again, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  for (std::uint32_t order : remade) dialog.AddAsPrimaryAt(order);
+  if (primary) dialog.AddAsPrimaryAt(primary);
+  Repaint();
+  return result;
+}
+
+int CDesignWindow::RebuildSurface() {
+  if (surfaceDialog) DestroyWindow(surfaceDialog);  // empties the selection
+  const int made = CreateSurface();
+  Repaint();
+  return made;
 }
 
 void CDesignWindow::CloseDesignWindow() {

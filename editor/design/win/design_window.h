@@ -70,6 +70,8 @@ class CDesignWindow : public CSurfaceLink {
   void DestroyControlWindow(WindowHandle window) override;
   void Repaint() override;
   void CloseDesignWindow() override;
+  int RecreateSelectedControls() override;
+  int RebuildSurface() override;
 
  private:
   CDesignWindow(HWND window, CDlgRes& dialog) : hwnd(window), dialog(dialog) {}
@@ -77,6 +79,9 @@ class CDesignWindow : public CSurfaceLink {
   static INT_PTR CALLBACK SurfaceProc(HWND surface, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   int OnCreate();
+  // The surface dialog made from the model's template, its whole window
+  // moved to 5, 5 dialog units of the client area; 0 when it cannot be made.
+  int CreateSurface();
   void ShowPalette();
   void OnActivate(int activated);
   void OnDestroy();

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editor/app/win/design_host.h"
 #include "editor/app/win/frame.h"
@@ -139,13 +140,14 @@ TEST_F(DesignWindow, ShowsTheDialogLiveAsAMaximisedChild) {
   ASSERT_NE(surface, nullptr);
   EXPECT_EQ(GetParent(surface), window);
   EXPECT_TRUE(IsWindowVisible(surface));
-  // The template places the client area, below the dialog's own caption.
+  // The whole dialog window, caption included, lies at 5, 5 dialog units.
   RECT at = {5, 5, 0, 0};
   MapDialogRect(surface, &at);
-  POINT origin = {0, 0};
-  MapWindowPoints(surface, window, &origin, 1);
-  EXPECT_EQ(origin.x, at.left);
-  EXPECT_EQ(origin.y, at.top);
+  RECT placed;
+  GetWindowRect(surface, &placed);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&placed), 2);
+  EXPECT_EQ(placed.left, at.left);
+  EXPECT_EQ(placed.top, at.top);
 
   // One window per record, its child identifier the record's order.
   int children = 0;
@@ -321,6 +323,58 @@ TEST_F(DesignWindow, CreatedControlsFollowTheirRecord) {
   HWND progress = static_cast<HWND>(design->CreateControlWindow(*first->AppendCopy(bar)));
   ASSERT_NE(progress, nullptr);
   EXPECT_EQ(SendMessageW(progress, PBM_GETPOS, 0, 0), 60);
+}
+
+// After a change of styles the selected windows are made again from their
+// records at their Z-order places, and stay selected with the same primary.
+TEST_F(DesignWindow, RecreatedControlsKeepZOrderAndSelection) {
+  HWND window = Open(*first);
+  HWND surface = CDesignWindow::FromWindow(window)->SurfaceDialog();
+  HWND oldEdit = GetDlgItem(surface, 3);
+  HWND oldCombo = GetDlgItem(surface, 5);
+  first->SelectOnlyAt(5);
+  first->AddAsPrimaryAt(1);
+  first->AddAsPrimaryAt(3);  // primary: the edit
+  first->ControlAt(3)->style |= ES_RIGHT;
+  ASSERT_EQ(first->RecreateSelectedControls(), 1);
+  HWND edit = GetDlgItem(surface, 3);
+  ASSERT_NE(edit, nullptr);
+  EXPECT_NE(edit, oldEdit);
+  EXPECT_NE(GetDlgItem(surface, 5), oldCombo);
+  EXPECT_TRUE(GetWindowLongPtrW(edit, GWL_STYLE) & ES_RIGHT);
+  EXPECT_EQ(first->SelectedOrders(), (std::vector<std::uint32_t>{3, 5, 1}));
+  std::vector<int> zOrder;
+  for (HWND c = GetWindow(surface, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) zOrder.push_back(GetDlgCtrlID(c));
+  EXPECT_EQ(zOrder, (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+  // Still a control of the surface: it takes no click of its own.
+  RECT rc;
+  GetWindowRect(edit, &rc);
+  EXPECT_EQ(SendMessageW(edit, WM_NCHITTEST, 0, MAKELPARAM(rc.left + 2, rc.top + 2)), HTCLIENT);
+}
+
+TEST_F(DesignWindow, RebuildingTheSurfaceFollowsTheDialogsFields) {
+  HWND window = Open(*first);
+  first->SelectOnlyAt(2);
+  first->dialogSelected = 0;
+  first->cx = 150;
+  first->caption.Assign(u"Другой");
+  first->captionLength = static_cast<std::uint32_t>(first->caption.Length() + 1);
+  ASSERT_EQ(first->RebuildSurface(), 1);
+  HWND surface = CDesignWindow::FromWindow(window)->SurfaceDialog();
+  ASSERT_NE(surface, nullptr);
+  EXPECT_EQ(TextOf(surface), L"Другой");
+  RECT client, width = {0, 0, 150, 0};
+  GetClientRect(surface, &client);
+  MapDialogRect(surface, &width);
+  EXPECT_EQ(client.right, width.right);
+  EXPECT_EQ(first->selection.Count(), 0u);
+  EXPECT_EQ(first->dialogSelected, 1);
+  RECT at = {5, 5, 0, 0}, placed;
+  MapDialogRect(surface, &at);
+  GetWindowRect(surface, &placed);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&placed), 2);
+  EXPECT_EQ(placed.left, at.left);
+  EXPECT_EQ(GetDlgItem(surface, 7) != nullptr, true);
 }
 
 TEST(PlaceholderClass, RegistersUnknownNamesOnlyOnce) {

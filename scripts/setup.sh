@@ -11,6 +11,7 @@ packages=(
   wine wine64
   xvfb xauth x11-utils imagemagick
   locales procps psmisc python3
+  sigrok-cli
 )
 
 missing=()

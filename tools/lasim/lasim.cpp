@@ -32,11 +32,19 @@ const char kHelp[] =
     "  --pattern=NAME    the waveform the memory holds (default counter)\n"
     "  --log=FILE        write one line per byte received and per reply sent:\n"
     "                    '<unix time in microseconds> rx 0xNN' / '... tx N' / events\n"
+    "  --write-lan=FILE  write the memory of the pattern (from t = 0, 65536 bytes) as a\n"
+    "                    .lan diagram file and end, without a pseudo-terminal\n"
     "patterns (t counts samples; sample 0 is the first t that meets the armed\n"
     "trigger on lines 0..7, or t = 0 when never armed or never met):\n"
     "  counter   the 16 lines are the binary value of t: line i toggles every 2^i samples\n"
     "  walk      one high line walking up: line (t / 64) mod 16 is high, the others low\n"
-    "  clocks    line i is a square wave with a period of 2 (i + 1) samples\n";
+    "  clocks    line i is a square wave with a period of 2 (i + 1) samples\n"
+    "  uart      line 0: \"Vantrel UART test\\n\" as 8N1 frames (least significant bit\n"
+    "            first), 16 samples a bit (500000 baud at 8 MHz), idle high; the first\n"
+    "            start bit at t = 32; the other lines low\n"
+    "  i2c       line 1 SCL, line 2 SDA: a write of 0x12 0x34 to address 0x50 with\n"
+    "            start, ACKs and stop; 16 samples a half clock (250 kHz at 8 MHz),\n"
+    "            SDA changing in the middle of SCL low; start at t = 32; idle high\n";
 
 uint64_t NowMicros() {
   return static_cast<uint64_t>(
@@ -104,9 +112,22 @@ bool Starts(const char* arg, const char* prefix, const char** value) {
   return true;
 }
 
+int BadFile(const std::string& path) {
+  std::fprintf(stderr, "lasim: cannot write %s\n", path.c_str());
+  return 1;
+}
+
 int BadValue(const char* arg) {
   std::fprintf(stderr, "lasim: bad value in %s (see --help)\n", arg);
   return 2;
+}
+
+int WriteLan(const std::string& path, Pattern pattern) {
+  const std::vector<uint8_t> image = MemoryImage(pattern, 0, 65536);
+  FILE* file = std::fopen(path.c_str(), "wb");
+  const bool written = file && std::fwrite(image.data(), 1, image.size(), file) == image.size();
+  if (file && std::fclose(file) != 0) return BadFile(path);
+  return written ? 0 : BadFile(path);
 }
 
 }  // namespace
@@ -114,6 +135,7 @@ int BadValue(const char* arg) {
 int main(int argc, char** argv) {
   DeviceOptions options;
   long baud = 0;
+  std::string lanPath;
   const char* value = nullptr;
   long long number = 0;
   for (int i = 1; i < argc; ++i) {
@@ -139,6 +161,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lasim: unknown pattern %s\n", value);
         return 2;
       }
+    } else if (Starts(arg, "--write-lan=", &value)) {
+      lanPath = value;
     } else if (Starts(arg, "--log=", &value)) {
       logFile = std::fopen(value, "w");
       if (!logFile) {
@@ -150,6 +174,7 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+  if (!lanPath.empty()) return WriteLan(lanPath, options.pattern);
   signal(SIGPIPE, SIG_IGN);
 
   const int master = posix_openpt(O_RDWR | O_NOCTTY);

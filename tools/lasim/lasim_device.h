@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-enum class Pattern { Counter, Walk, Clocks };
+enum class Pattern { Counter, Walk, Clocks, Uart, I2c };
 
 struct DeviceOptions {
   bool silent = false;         // never answers
@@ -20,6 +20,10 @@ bool ParsePattern(const std::string& name, Pattern& pattern);
 
 // The level of all sixteen lines at time t (in samples) for a pattern.
 uint16_t PatternValue(Pattern pattern, uint64_t t);
+
+// The sample memory from time `start` on: `bytes` bytes of little-endian
+// 16-bit samples, as the upload sends it and a .lan file holds it.
+std::vector<uint8_t> MemoryImage(Pattern pattern, uint64_t start, std::size_t bytes);
 
 // The first time at or after 0 whose lines 0..7 meet the trigger; the
 // condition is searched for a million samples, after that time 0 is used.

@@ -49,6 +49,10 @@ uint16_t Sample(const ExportSource& source, std::size_t index) {
   return static_cast<uint16_t>(source.samples[2 * index] | (source.samples[2 * index + 1] << 8));
 }
 
+// The most one sample adds to the VCD body: a timestamp of up to 20 digits
+// and sixteen changes.
+constexpr std::size_t kMaxVcdRecord = 1 + 20 + 2 + 16 * 4;
+
 // Line i's identifier code in the VCD body: '!' for line 0, '0' for line 15.
 char VcdCode(int line) { return static_cast<char>('!' + line); }
 
@@ -117,7 +121,6 @@ bool WriteVcd(const ExportSource& source, const std::string& date, std::string& 
   if (!Exportable(source)) return false;
   const VcdTimescale scale = ChooseTimescale(source.rateMHz);
   out.clear();
-  out.reserve(512 + source.sampleCount * 8);
   out += "$date\r\n  " + date + "\r\n$end\r\n";
   out += "$version\r\n  Vantrel\r\n$end\r\n";
   out += "$timescale " + std::to_string(scale.multiple) + " " + scale.unit + " $end\r\n";
@@ -137,23 +140,35 @@ bool WriteVcd(const ExportSource& source, const std::string& date, std::string& 
     out += "\r\n";
   }
   out += "$end\r\n";
+
+  // Written in place: a busy capture has a timestamp and sixteen changes for
+  // every sample, and appending them piece by piece costs more than the rest.
+  const std::size_t header = out.size();
+  out.resize(header + (source.sampleCount + 1) * kMaxVcdRecord);
+  char* p = &out[header];
+  auto timestamp = [&](std::size_t k) {
+    *p++ = '#';
+    p = std::to_chars(p, p + 20, VcdTimestamp(scale, k)).ptr;
+    *p++ = '\r';
+    *p++ = '\n';
+  };
   for (std::size_t k = 1; k < source.sampleCount; ++k) {
     const uint16_t value = Sample(source, k);
     uint16_t changed = static_cast<uint16_t>(value ^ previous);
     if (!changed) continue;
-    out += '#';
-    AppendNumber(out, VcdTimestamp(scale, k));
-    out += "\r\n";
+    timestamp(k);
     for (int i = 0; changed; ++i, changed >>= 1) {
       if (!(changed & 1)) continue;
-      const char change[4] = {(value >> i) & 1 ? '1' : '0', VcdCode(i), '\r', '\n'};
-      out.append(change, 4);
+      p[0] = (value >> i) & 1 ? '1' : '0';
+      p[1] = VcdCode(i);
+      p[2] = '\r';
+      p[3] = '\n';
+      p += 4;
     }
     previous = value;
   }
-  out += '#';
-  AppendNumber(out, VcdTimestamp(scale, source.sampleCount));
-  out += "\r\n";
+  timestamp(source.sampleCount);
+  out.resize(static_cast<std::size_t>(p - out.data()));
   return true;
 }
 

@@ -2,19 +2,36 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "analyzer/win/unique_handle.h"
 
-DiagramStatus SaveDiagramFile(const std::wstring& path, const SampleBuffer& samples) {
+namespace {
+
+DiagramStatus WriteWholeFile(const std::wstring& path, const void* data, std::size_t size) {
   UniqueFileHandle file(
       CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return DiagramStatus::CannotWrite;
   DWORD written = 0;
-  if (!WriteFile(file.get(), DiagramImage(samples), static_cast<DWORD>(kDiagramBytes), &written, nullptr) ||
-      written != kDiagramBytes)
+  if (!WriteFile(file.get(), data, static_cast<DWORD>(size), &written, nullptr) || written != size)
     return DiagramStatus::CannotWrite;
   return DiagramStatus::Ok;
+}
+
+}  // namespace
+
+DiagramStatus SaveDiagramFile(const std::wstring& path, const SampleBuffer& samples) {
+  return WriteWholeFile(path, DiagramImage(samples), kDiagramBytes);
+}
+
+DiagramStatus SaveExportFile(const std::wstring& path, ExportFormat format, const ExportSource& source) {
+  std::string text;
+  const bool made = format == ExportFormat::Vcd ? WriteVcd(source, ExportDateNow(), text)
+                    : format == ExportFormat::Csv ? WriteCsv(source, text)
+                                                  : false;
+  if (!made) return DiagramStatus::CannotWrite;
+  return WriteWholeFile(path, text.data(), text.size());
 }
 
 DiagramStatus LoadDiagramFile(const std::wstring& path, SampleBuffer& samples) {

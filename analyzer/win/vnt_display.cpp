@@ -5,6 +5,7 @@
 #include <commdlg.h>
 
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "analyzer/win/diagram_io.h"
@@ -206,12 +207,31 @@ void TVNT::WOpenClick() {
   WithPicture(*this, [](Picture& p) { p.ShowFromStart(); });
 }
 
+// The save dialog's file types in the order of its filter; the type the user
+// chose decides what is written.
+constexpr struct {
+  const wchar_t* filter;
+  ExportFormat format;
+} kSaveTypes[] = {
+    {L"Диаграммы анализатора (*.lan)|*.lan", ExportFormat::Lan},
+    {L"Value Change Dump (*.vcd)|*.vcd", ExportFormat::Vcd},
+    {L"Таблица CSV (*.csv)|*.csv", ExportFormat::Csv},
+    {L"Все файлы (*.*)|*.*", ExportFormat::Lan},
+};
+
 void TVNT::WSaveClick() {
   wchar_t path[MAX_PATH] = {};
-  const std::wstring filter = Filter(L"Диаграммы анализатора (*.lan)|*.lan|Все файлы (*.*)|*.*");
+  std::wstring pairs;
+  for (const auto& type : kSaveTypes) pairs += (pairs.empty() ? L"" : L"|") + std::wstring(type.filter);
+  const std::wstring filter = Filter(pairs);
   OPENFILENAMEW SaveWave = FileDialog(window, L"Сохранить диаграмму", filter, path, MAX_PATH);
   SaveWave.lpstrDefExt = L"lan";
   if (!GetSaveFileNameW(&SaveWave) || !samples) return;
-  const DiagramStatus status = SaveDiagramFile(path, *samples);
+  const DWORD type = SaveWave.nFilterIndex;
+  const ExportFormat format = type >= 1 && type <= std::size(kSaveTypes) ? kSaveTypes[type - 1].format : ExportFormat::Lan;
+  const DiagramStatus status =
+      format == ExportFormat::Lan
+          ? SaveDiagramFile(path, *samples)
+          : SaveExportFile(path, format, SourceFromConfig(samples->data(), kSampleCount, config, SampleRateMHz));
   if (status != DiagramStatus::Ok) sink.Show(ErrorBox(DiagramErrorText(status)));
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "analyzer/analyzer_config.h"
+
 namespace {
 
 std::wstring TempPath(const std::wstring& name) {
@@ -50,4 +52,30 @@ TEST(DiagramIo, FailuresAreReportedAndLeaveTheBufferAlone) {
   EXPECT_EQ(LoadDiagramFile(TempPath(L"no such file.lan"), *samples), DiagramStatus::CannotRead);
   EXPECT_EQ(SampleAt(*samples, 0), 0x5A5A);
   EXPECT_EQ(SaveDiagramFile(TempPath(L"no such folder\\x.lan"), *samples), DiagramStatus::CannotWrite);
+}
+
+TEST(DiagramIo, ExportsWriteWhatTheCoreMakesOrReportThatNothingWasWritten) {
+  auto samples = std::make_unique<SampleBuffer>();
+  for (size_t i = 0; i < kSampleBytes; ++i) (*samples)[i] = static_cast<uint8_t>(i * 13);
+  TAnalyzerConfig config;
+  SetDefaultConfig(config, kRateWhenMissing);
+  ExportSource source = SourceFromConfig(samples->data(), kSampleCount, config, 12.5);
+
+  const std::wstring csv = TempPath(L"экспорт.csv");
+  ASSERT_EQ(SaveExportFile(csv, ExportFormat::Csv, source), DiagramStatus::Ok);
+  std::string expected;
+  ASSERT_TRUE(WriteCsv(source, expected));
+  const std::vector<char> written = FileBytes(csv);
+  EXPECT_EQ(std::string(written.begin(), written.end()), expected);
+  DeleteFileW(csv.c_str());
+
+  const std::wstring vcd = TempPath(L"экспорт.vcd");
+  ASSERT_EQ(SaveExportFile(vcd, ExportFormat::Vcd, source), DiagramStatus::Ok);
+  EXPECT_GT(FileBytes(vcd).size(), 32768u);
+  DeleteFileW(vcd.c_str());
+
+  EXPECT_EQ(SaveExportFile(TempPath(L"no such folder\\x.vcd"), ExportFormat::Vcd, source), DiagramStatus::CannotWrite);
+  source.rateMHz = 0;
+  EXPECT_EQ(SaveExportFile(vcd, ExportFormat::Vcd, source), DiagramStatus::CannotWrite);
+  EXPECT_EQ(GetFileAttributesW(vcd.c_str()), INVALID_FILE_ATTRIBUTES);
 }

@@ -229,7 +229,8 @@ TEST_F(DisplayWindow, SaveAndLoadGoThroughTheirDialogs) {
   {
     DialogAnswer answer(L"Сохранить диаграмму", stem);
     Command(ID_WSAVE);
-    EXPECT_EQ(answer.Filters(), (std::vector<std::wstring>{L"Диаграммы анализатора (*.lan)", L"Все файлы (*.*)"}));
+    EXPECT_EQ(answer.Filters(), (std::vector<std::wstring>{L"Диаграммы анализатора (*.lan)", L"Value Change Dump (*.vcd)",
+                                                           L"Таблица CSV (*.csv)", L"Все файлы (*.*)"}));
   }
   std::ifstream saved((stem + L".lan").c_str(), std::ios::binary);
   const std::vector<char> bytes(std::istreambuf_iterator<char>(saved), {});

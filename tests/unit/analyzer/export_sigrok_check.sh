@@ -3,6 +3,7 @@
 # and CSV files lanconv writes, and its protocol decoders decode the lasim
 # test signals.
 #   export_sigrok_check.sh LASIM LANCONV WORKDIR readback|uart|i2c|errors
+# (one CTest test per mode, registered by tools/lanconv/CMakeLists.txt)
 set -euo pipefail
 lasim="$1"; lanconv="$2"; work="$3"; mode="$4"
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

@@ -17,6 +17,7 @@
 #include "analyzer/analyzer_config.h"
 #include "analyzer/picture.h"
 #include "analyzer/win/vnt.h"
+#include "tests/win/analyzer/vantrel_program.h"
 #include "win_test_util.h"
 
 namespace {
@@ -111,58 +112,12 @@ int TraceStart(const wintest::Pixels& shot) {
   return -1;
 }
 
-class Program {
- public:
-  explicit Program(const std::wstring& dir) {
-    STARTUPINFOW si = {};
-    si.cb = sizeof(si);
-    std::wstring command = L"\"" VANTREL_EXE L"\"";
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi_)) {
-      std::printf("cannot start %ls: %lu\n", command.c_str(), GetLastError());
-      return;
-    }
-    WaitForInputIdle(pi_.hProcess, 10000);
-    wintest::PumpUntil([this] { return (main = FindWindowW(L"TVNT", nullptr)) != nullptr && IsWindowVisible(main); },
-                       30000);
-    if (!main) {
-      DWORD code = 0;
-      GetExitCodeProcess(pi_.hProcess, &code);
-      std::printf("no main window; process exit code %lu\n", code);
-    }
-    if (main) {
-      SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
-      image = FindChild(main, L"TImage");
-    }
+// The program with its picture.
+struct Program : VantrelProgram {
+  explicit Program(const std::wstring& dir) : VantrelProgram(VANTREL_EXE, dir) {
+    if (main) image = FindChild(main, L"TImage");
   }
-  ~Program() {
-    if (!pi_.hProcess) return;
-    if (main) PostMessageW(main, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(pi_.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi_.hProcess, 1);
-    CloseHandle(pi_.hThread);
-    CloseHandle(pi_.hProcess);
-  }
-  void Command(int id) { PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(id), 0); }
-  // Waits until the window answers again (after a serial exchange).
-  bool Settle() {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_BLOCK, 15000, &result) != 0;
-  }
-  // Answers the program's file dialog with a name and OK.
-  bool AnswerDialog(const wchar_t* caption, const std::wstring& path) {
-    HWND dialog = nullptr;
-    if (!wintest::PumpUntil([&] { return (dialog = FindWindowW(L"#32770", caption)) && IsWindowVisible(dialog); },
-                            10000))
-      return false;
-    for (int id : {0x480, 0x47c}) SetDlgItemTextW(dialog, id, path.c_str());
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    return wintest::PumpUntil([&] { return !IsWindow(dialog); }, 10000);
-  }
-
-  HWND main = nullptr;
   HWND image = nullptr;
-
- private:
-  PROCESS_INFORMATION pi_ = {};
 };
 
 TEST(LasimDisplay, CaptureIsDrawnSavedAndLoadedInAFreshRun) {

@@ -7,22 +7,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
 
 #include "analyzer/analyzer_config.h"
 #include "analyzer/win/vnt.h"
+#include "tests/win/analyzer/vantrel_program.h"
 #include "win_test_util.h"
 
 namespace {
-
-// The file type combo box and the name fields of the common save dialog.
-constexpr int kTypeCombo = 0x470;
-constexpr int kNameFields[] = {0x480, 0x47c};
 
 std::wstring ExportDir() {
   const char* dir = std::getenv("EXPORT_DIR");
@@ -45,70 +40,25 @@ std::string FileText(const std::wstring& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-bool Failed(const std::string& why) {
-  ADD_FAILURE() << why;
-  return false;
+// Saves through the dialog as the file type at `type` (0 the first).
+bool SaveAs(VantrelProgram& run, int type, const std::wstring& name) {
+  run.Command(ID_WSAVE);
+  return run.AnswerDialog(L"Сохранить диаграмму", name, type) && run.Settle();
 }
 
-class Program {
- public:
-  explicit Program(const std::wstring& dir) {
-    STARTUPINFOW si = {};
-    si.cb = sizeof(si);
-    std::wstring command = L"\"" VANTREL_EXE L"\"";
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi_)) return;
-    WaitForInputIdle(pi_.hProcess, 10000);
-    wintest::PumpUntil([this] { return (main = FindWindowW(L"TVNT", nullptr)) != nullptr && IsWindowVisible(main); },
-                       30000);
-  }
-  ~Program() {
-    if (!pi_.hProcess) return;
-    if (main) PostMessageW(main, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(pi_.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi_.hProcess, 1);
-    CloseHandle(pi_.hThread);
-    CloseHandle(pi_.hProcess);
-  }
-  void Command(int id) { PostMessageW(main, WM_COMMAND, static_cast<WPARAM>(id), 0); }
-  bool Settle() {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_BLOCK, 15000, &result) != 0;
-  }
-  // Saves through the dialog: the file type at `type` (0 the first), a name, OK.
-  bool SaveAs(int type, const std::wstring& name) {
-    Command(ID_WSAVE);
-    HWND dialog = nullptr;
-    if (!wintest::PumpUntil(
-            [&] { return (dialog = FindWindowW(L"#32770", L"Сохранить диаграмму")) && IsWindowVisible(dialog); }, 10000))
-      return Failed("no save dialog");
-    HWND combo = GetDlgItem(dialog, kTypeCombo);
-    if (!combo || SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(type), 0) != type)
-      return Failed("no file type " + std::to_string(type));
-    // As a pick with the mouse ends: the dialog takes the type on CBN_SELENDOK.
-    for (WORD code : {CBN_SELCHANGE, CBN_SELENDOK})
-      SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kTypeCombo, code), reinterpret_cast<LPARAM>(combo));
-    for (int id : kNameFields) SetDlgItemTextW(dialog, id, name.c_str());
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    if (!wintest::PumpUntil([&] { return !IsWindow(dialog); }, 10000)) return Failed("the dialog stays open");
-    return Settle();
-  }
-
-  HWND main = nullptr;
-
- private:
-  PROCESS_INFORMATION pi_ = {};
-};
+}  // namespace
 
 TEST(LasimExport, TheChosenFileTypeDecidesTheFormat) {
   const std::wstring dir = ExportDir();
   ASSERT_FALSE(dir.empty()) << "EXPORT_DIR names the folder for the saved files";
   WriteConfig(dir);
-  Program run(dir);
+  VantrelProgram run(VANTREL_EXE, dir);
   ASSERT_NE(run.main, nullptr);
   run.Command(ID_BUTREAD);
   ASSERT_TRUE(run.Settle());
 
   // A name without extension gets the chosen type's.
-  ASSERT_TRUE(run.SaveAs(1, dir + L"\\uart"));
+  ASSERT_TRUE(SaveAs(run, 1, dir + L"\\uart"));
   const std::string vcd = FileText(dir + L"\\uart.vcd");
   ASSERT_FALSE(vcd.empty());
   EXPECT_EQ(vcd.compare(0, 5, "$date"), 0);
@@ -118,17 +68,15 @@ TEST(LasimExport, TheChosenFileTypeDecidesTheFormat) {
   EXPECT_NE(vcd.find("\r\n#4096000\r\n"), std::string::npos);
 
   // The Russian locale's decimal comma stays out of the table.
-  ASSERT_TRUE(run.SaveAs(2, dir + L"\\захват.csv"));
+  ASSERT_TRUE(SaveAs(run, 2, dir + L"\\захват.csv"));
   const std::string csv = FileText(dir + L"\\захват.csv");
   EXPECT_EQ(csv.compare(0, 13, "Time [us],TX,"), 0);
   EXPECT_NE(csv.find("\r\n0.125000,1,0,"), std::string::npos);
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 32769);
 
   // The diagram file is still the raw memory image, with or without a type.
-  ASSERT_TRUE(run.SaveAs(0, dir + L"\\uart.lan"));
+  ASSERT_TRUE(SaveAs(run, 0, dir + L"\\uart.lan"));
   EXPECT_EQ(FileText(dir + L"\\uart.lan").size(), 65536u);
-  ASSERT_TRUE(run.SaveAs(3, dir + L"\\any.dat"));
+  ASSERT_TRUE(SaveAs(run, 3, dir + L"\\any.dat"));
   EXPECT_EQ(FileText(dir + L"\\any.dat"), FileText(dir + L"\\uart.lan"));
 }
-
-}  // namespace

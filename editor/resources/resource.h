@@ -8,6 +8,7 @@
 #define IDC_ABOUT_ICON 1001
 #define IDD_DIALOG_LIST 1100
 #define IDC_DIALOG_TREE 1101
+#define IDD_IDENTIFIERS 1200
 
 // Menus and accelerators.
 #define IDR_FRAME_MENU 3000

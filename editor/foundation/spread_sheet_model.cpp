@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
+
+#include "editor/foundation/code_page.h"
 
 namespace {
 
@@ -34,21 +37,21 @@ const SpreadSheetCell* SpreadSheetModel::Cell(int column, int row) const {
   return index < 0 ? nullptr : &cells[static_cast<size_t>(index)];
 }
 
+// The appends of CStringU, each part only when the total stays within its
+// capacity, without building one: a view of tens of thousands of rows
+// fills its cells as fast as it can.
 int SpreadSheetModel::SetCellText(const char* ansi, int column, int row) {
   const int index = Index(column, row);
   if (index < 0) return 0;
-  CStringU text(" ");
-  text.Append(ansi ? ansi : "");
-  text.Append(" ");
-  cells[static_cast<size_t>(index)].text.assign(text.View());
+  const std::u16string value = AnsiToUtf16(ansi ? ansi : "");
+  std::u16string text(1, u' ');
+  if (text.size() + value.size() <= static_cast<size_t>(CStringU::kCapacity)) text += value;
+  if (text.size() < static_cast<size_t>(CStringU::kCapacity)) text += u' ';
+  cells[static_cast<size_t>(index)].text = std::move(text);
   return 1;
 }
 
-int SpreadSheetModel::SetCellNumber(int value, int row) {
-  CStringU number;
-  number.Format("%d", value);
-  return SetCellText(number.Ansi().c_str(), 1, row);
-}
+int SpreadSheetModel::SetCellNumber(int value, int row) { return SetCellText(std::to_string(value).c_str(), 1, row); }
 
 int SpreadSheetModel::SetCellFormat(int format, int column, int row) {
   const int index = Index(column, row);

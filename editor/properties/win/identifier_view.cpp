@@ -13,7 +13,7 @@ const SpreadSheetColumn kColumns[] = {
     {u"", 0, 0},
 };
 
-INT_PTR CALLBACK ViewProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
+INT_PTR CALLBACK ViewProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: {
       RECT client;
@@ -30,6 +30,10 @@ INT_PTR CALLBACK ViewProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
       // The grid covers the whole client area.
       SetWindowLongPtrW(dialog, DWLP_MSGRESULT, 1);
       return TRUE;
+    case WM_COMMAND:
+      // The view has no close box: Escape closes it as users expect of a list.
+      if (LOWORD(wParam) != IDCANCEL) return FALSE;
+      [[fallthrough]];
     case WM_CLOSE:
       g_spreadSheet.DeleteGrid();
       EndDialog(dialog, 0);

@@ -51,9 +51,11 @@ CDoc::CDoc(CDocUi& ui, FileReplacer& replacer) : headerPath(u"Resource.h"), ui_(
 CDoc::~CDoc() { ClearContents(); }
 
 int CDoc::ClearContents() {
+  journal.Clear();
   // A dialog's destructor closes its design window.
   dialogs.clear();
   ids.Clear();
+  ids.history.Clear();
   // macroNames stays: the save of this script decides its blocks with it.
   return 1;
 }

@@ -12,6 +12,7 @@
 #include "editor/app/doc_ui.h"
 #include "editor/app/safe_file.h"
 #include "editor/design/dlg_res.h"
+#include "editor/design/journal.h"
 #include "editor/foundation/document_u.h"
 #include "editor/properties/identifier_table.h"
 
@@ -50,6 +51,9 @@ class CDoc : public CDocumentU {
   IdentifierTable ids;
   CStringU headerPath;
   IdentifierTable macroNames;
+  // Ctrl+Z's entries refer to these dialogs and this table, so the journal
+  // is forgotten with them.
+  CJournal journal;
   int untitled = 1;
 
  private:

@@ -1,8 +1,16 @@
 #include "editor/design/undo.h"
 
-void CUndo::Push(const UndoRecord& record) {
+namespace {
+
+uint64_t g_lastSerial = 0;  // the editor runs on one thread
+
+}  // namespace
+
+uint64_t CUndo::Push(const UndoRecord& record) {
   records.push_front(record);
+  records.front().serial = ++g_lastSerial;
   if (records.size() > kDepth) records.pop_back();
+  return g_lastSerial;
 }
 
 int CUndo::Pop(UndoRecord& record) {

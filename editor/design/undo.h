@@ -1,7 +1,9 @@
 // CUndo: a bounded stack of undo records, newest first. The stack does not
 // know what its records mean; each owner defines its kinds and interprets
 // what it pops. Record data is shared ownership, so the oldest record that
-// falls off a full stack releases its data by itself.
+// falls off a full stack releases its data by itself. Every pushed record
+// gets a serial number unique in the program, so whoever remembers a record
+// can tell whether it is still the one on top.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +20,7 @@ struct UndoRecord {
   std::shared_ptr<void> data;  // record-specific data, or none
   int32_t count = 0;           // number of entries in data
   uint32_t mask = 0;           // journal entries: which targets to restore
+  uint64_t serial = 0;         // given by Push
 };
 
 class CUndo {
@@ -26,9 +29,13 @@ class CUndo {
 
   virtual ~CUndo() = default;
 
-  void Push(const UndoRecord& record);
+  // Returns the serial given to the copy pushed.
+  uint64_t Push(const UndoRecord& record);
   // 1 and the newest record; 0 and the record untouched when the stack is empty.
   int Pop(UndoRecord& record);
+  // The newest record, or null.
+  const UndoRecord* Top() const { return records.empty() ? nullptr : &records.front(); }
+  uint64_t TopSerial() const { return records.empty() ? 0 : records.front().serial; }
   size_t Size() const { return records.size(); }
   void Clear() { records.clear(); }
 

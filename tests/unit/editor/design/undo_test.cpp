@@ -38,11 +38,17 @@ TEST(CUndo, ARecordComesBackAsItWasPushed) {
   r.data = data;
   r.count = 3;
   r.mask = UndoRecord::kTargetDialog | UndoRecord::kTargetIdentifiers;
-  undo.Push(r);
+  const uint64_t serial = undo.Push(r);
+  EXPECT_EQ(undo.TopSerial(), serial);
+  // The same record pushed again, even on another stack, is told apart.
+  CUndo other;
+  EXPECT_NE(other.Push(r), serial);
   UndoRecord out;
   ASSERT_EQ(undo.Pop(out), 1);
   EXPECT_EQ(out.kind, r.kind);
   EXPECT_EQ(out.data.get(), data.get());
   EXPECT_EQ(out.count, 3);
   EXPECT_EQ(out.mask, 3u);
+  EXPECT_EQ(out.serial, serial);
+  EXPECT_EQ(undo.TopSerial(), 0u);
 }

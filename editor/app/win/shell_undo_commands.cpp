@@ -1,9 +1,61 @@
 // Undo through the editor-wide journal, the alignment commands of the dialog
 // menu and the control clipboard.
+#include <vector>
+
 #include "editor/app/win/doc_shell_hooks.h"
+#include "editor/app/win/frame.h"
+#include "editor/design/alignment.h"
+#include "editor/design/win/design_window.h"
 
-void DocShellHooks::Undo() {}
+namespace {
 
-void DocShellHooks::ArrangeControls(int) {}
+// The selected controls, primary first, with their windows in the surface
+// dialog's client pixels.
+std::vector<ArrangedControl> SelectedControls(const CDlgRes& dialog, HWND surface) {
+  std::vector<ArrangedControl> selected;
+  selected.reserve(dialog.selection.Count());
+  for (WindowHandle handle : dialog.selection.windows) {
+    HWND window = static_cast<HWND>(handle);
+    RECT rc;
+    if (!GetWindowRect(window, &rc)) continue;
+    MapWindowPoints(nullptr, surface, reinterpret_cast<POINT*>(&rc), 2);
+    selected.push_back({static_cast<std::uint32_t>(GetDlgCtrlID(window)), {rc.left, rc.top, rc.right, rc.bottom}});
+  }
+  return selected;
+}
+
+}  // namespace
+
+void DocShellHooks::Undo() {
+  CDlgRes* undone = nullptr;
+  if (doc->journal.Undo(doc->ids, undone) != CJournal::Result::Undone) return;
+  RefreshProperties();
+}
+
+// Only for the design window whose dialog menu is in the menu bar: while the
+// dialog list has the focus the menu is out and so are its commands.
+void DocShellHooks::ArrangeControls(int cmd) {
+  if (!frame || !HasDialogMenu(frame->Window())) return;
+  CDesignWindow* design = CDesignWindow::FromWindow(frame->ActiveDesignWindow());
+  if (!design || design->Dialog().type != kResourceDialog || !design->SurfaceDialog()) return;
+  CDlgRes& dialog = design->Dialog();
+  HWND surface = design->SurfaceDialog();
+  RECT client;
+  GetClientRect(surface, &client);
+  const CWindowUnitMap map(surface);
+  const std::vector<std::uint32_t> written =
+      ::ArrangeControls(cmd, dialog, SelectedControls(dialog, surface), {map, client.right, client.bottom});
+  if (written.empty()) return;
+  // Moved without drawing; the one repaint below shows them all.
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | (ArrangeChangesSizes(cmd) ? 0 : SWP_NOSIZE);
+  for (std::uint32_t order : written) {
+    DlgRect pixels;
+    HWND window = static_cast<HWND>(design->ControlWindow(static_cast<std::uint16_t>(order)));
+    if (window && dialog.RectPixels(order, map, pixels))
+      SetWindowPos(window, nullptr, pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
+                   flags);
+  }
+  design->Repaint();
+}
 
 void DocShellHooks::CopyControls() {}

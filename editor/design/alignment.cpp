@@ -1,10 +1,10 @@
 #include "editor/design/alignment.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 
 #include "editor/design/dlg_res.h"
+#include "editor/design/drag_geometry.h"
 #include "editor/foundation/document_u.h"
 
 namespace {
@@ -15,11 +15,15 @@ enum class Operation { Align, SameSize, Spread, Centre };
 struct Axis {
   int DlgRect::*low;
   int DlgRect::*high;
-  std::int16_t CDlgRes::*dialogExtent;
+  int CSurfaceGeometry::*dialogExtent;  // units
+  int CSurfaceGeometry::*clientExtent;  // pixels
+  int (CSurfaceGeometry::*units)(int pixels) const;
 };
 
-constexpr Axis kHorizontal{&DlgRect::left, &DlgRect::right, &CDlgRes::cx};
-constexpr Axis kVertical{&DlgRect::top, &DlgRect::bottom, &CDlgRes::cy};
+constexpr Axis kHorizontal{&DlgRect::left, &DlgRect::right, &CSurfaceGeometry::cx, &CSurfaceGeometry::clientWidth,
+                           &CSurfaceGeometry::UnitsX};
+constexpr Axis kVertical{&DlgRect::top, &DlgRect::bottom, &CSurfaceGeometry::cy, &CSurfaceGeometry::clientHeight,
+                         &CSurfaceGeometry::UnitsY};
 
 struct ArrangeRule {
   int command;
@@ -52,32 +56,9 @@ void Shift(DlgRect& rect, const Axis& axis, int by) {
   rect.*axis.high += by;
 }
 
-// Where the window of a record with this rectangle lies: position and size
-// are mapped separately, as the window manager places a control.
-int PixelRect(const DlgRect& units, const CDialogUnitMap& map, DlgRect& pixels) {
-  DlgRect position{units.left, units.top, 0, 0};
-  DlgRect size{0, 0, units.right - units.left, units.bottom - units.top};
-  if (!map.MapDialogRect(position) || !map.MapDialogRect(size)) return 0;
-  pixels = {position.left, position.top, position.left + size.right, position.top + size.bottom};
-  return 1;
-}
-
-// A half rounds down, so a pixel offset lands on a whole dialog unit.
-int UnitsFromPixels(int pixels, int pixelsPer100) {
-  return static_cast<int>(std::ceil(pixels * 100.0 / pixelsPer100 - 0.5));
-}
-
 class Arranger {
  public:
-  Arranger(CDlgRes& dialog, const ArrangeSurface& surface) : dialog(dialog), surface(surface) {}
-
-  int Init() {
-    DlgRect hundred{0, 0, 100, 100};
-    if (!surface.map.MapDialogRect(hundred) || hundred.right <= 0 || hundred.bottom <= 0) return 0;
-    per100X = hundred.right;
-    per100Y = hundred.bottom;
-    return 1;
-  }
+  Arranger(CDlgRes& dialog, const CSurfaceGeometry& surface) : dialog(dialog), surface(surface) {}
 
   int Run(const ArrangeRule& rule, const std::vector<ArrangedControl>& selected) {
     for (const Axis* axis : {rule.horizontal ? &kHorizontal : nullptr, rule.vertical ? &kVertical : nullptr}) {
@@ -98,12 +79,12 @@ class Arranger {
     return 1;
   }
 
-  // The rectangles are written only once all of them were computed.
+  // The records and windows change only once every rectangle was computed.
   std::vector<std::uint32_t> Commit() {
     std::vector<std::uint32_t> orders;
     orders.reserve(changed.size());
     for (const Change& change : changed) {
-      dialog.SetRectDialogUnits(change.order, change.rect);
+      dialog.MoveControl(change.order, change.rect, surface.map);
       orders.push_back(change.order);
     }
     return orders;
@@ -130,20 +111,13 @@ class Arranger {
   // then while the window would still reach beyond the client area.
   int KeepInside(DlgRect& rect) const {
     for (const Axis* axis : {&kHorizontal, &kVertical}) {
-      const int extent = dialog.*axis->dialogExtent;
+      const int extent = surface.*axis->dialogExtent;
       if (rect.*axis->high > extent)
         Shift(rect, *axis, extent - rect.*axis->high);
       else if (rect.*axis->low < 0)
         Shift(rect, *axis, -(rect.*axis->low));
-      const int client = axis == &kHorizontal ? surface.clientWidth : surface.clientHeight;
-      for (;;) {
-        DlgRect pixels;
-        if (!PixelRect(rect, surface.map, pixels)) return 0;
-        if (pixels.*axis->high <= client) break;
-        Shift(rect, *axis, -1);
-      }
     }
-    return 1;
+    return surface.ShiftIntoClient(rect);
   }
 
   int Write(std::uint32_t order, DlgRect rect) {
@@ -187,7 +161,7 @@ class Arranger {
   int MoveTo(const Axis& axis, std::uint32_t order, int pixel) {
     DlgRect rect;
     if (!Current(order, rect)) return 0;
-    const int units = UnitsFromPixels(pixel, &axis == &kHorizontal ? per100X : per100Y);
+    const int units = (surface.*axis.units)(pixel);
     Shift(rect, axis, units - rect.*axis.low);
     return Write(order, rect);
   }
@@ -210,33 +184,25 @@ class Arranger {
     const std::vector<ArrangedControl> sorted = SortedByWindows(axis, selected);
     const int low = sorted.front().window.*axis.low;
     const int high = sorted.back().window.*axis.high;
-    const int client = &axis == &kHorizontal ? surface.clientWidth : surface.clientHeight;
-    const int offset = (client - (high - low)) / 2 - low;
+    const int offset = (surface.*axis.clientExtent - (high - low)) / 2 - low;
     for (const ArrangedControl& control : sorted)
       if (!MoveTo(axis, control.order, control.window.*axis.low + offset)) return 0;
     return 1;
   }
 
   CDlgRes& dialog;
-  const ArrangeSurface& surface;
-  int per100X = 0;
-  int per100Y = 0;
+  const CSurfaceGeometry& surface;
   std::vector<Change> changed;
 };
 
 }  // namespace
 
-int ArrangeChangesSizes(int command) {
-  const ArrangeRule* rule = RuleOf(command);
-  return rule != nullptr && rule->operation == Operation::SameSize ? 1 : 0;
-}
-
 std::vector<std::uint32_t> ArrangeControls(int command, CDlgRes& dialog, const std::vector<ArrangedControl>& selected,
-                                           const ArrangeSurface& surface) {
+                                           const CSurfaceGeometry& surface) {
   const ArrangeRule* rule = RuleOf(command);
-  if (rule == nullptr || selected.size() < rule->minimum) return {};
+  if (rule == nullptr || selected.size() < rule->minimum || !surface.Valid()) return {};
   Arranger arranger(dialog, surface);
-  if (!arranger.Init() || !arranger.Run(*rule, selected)) return {};
+  if (!arranger.Run(*rule, selected)) return {};
   CDocumentU::MarkModified();
   return arranger.Commit();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The dialog menu's commands that line up, equalise, spread and centre the
-// selected controls. They change the records, in dialog units; the caller
-// then moves the control windows (and sizes them, for the size commands).
+// selected controls. They work on the records, in dialog units, and move the
+// control windows after them.
 
 #include <cstdint>
 #include <vector>
@@ -9,6 +9,7 @@
 #include "editor/design/surface_link.h"
 
 class CDlgRes;
+class CSurfaceGeometry;
 
 // The commands in menu order.
 enum ArrangeCommand : int {
@@ -31,20 +32,10 @@ struct ArrangedControl {
   DlgRect window;
 };
 
-// The surface dialog the controls are kept inside.
-struct ArrangeSurface {
-  const CDialogUnitMap& map;
-  int clientWidth = 0;
-  int clientHeight = 0;
-};
-
-// 1 for the commands that change sizes, whose windows are sized as well as moved.
-int ArrangeChangesSizes(int command);
-
-// Runs the command on the selected controls, primary first, and marks the
-// document modified. Returns the orders of the records written, in the
-// order they were written; none when the command is unknown, fewer controls
-// are selected than it needs, or a rectangle cannot be mapped (then no
-// record is changed).
+// Runs the command on the selected controls, primary first, keeping them
+// inside the surface by shifting, and marks the document modified. Returns
+// the orders of the controls written, in the order they were written; none
+// when the command is unknown, fewer controls are selected than it needs, or
+// a rectangle cannot be mapped (then nothing is changed).
 std::vector<std::uint32_t> ArrangeControls(int command, CDlgRes& dialog, const std::vector<ArrangedControl>& selected,
-                                           const ArrangeSurface& surface);
+                                           const CSurfaceGeometry& surface);

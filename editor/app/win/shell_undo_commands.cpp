@@ -5,6 +5,7 @@
 #include "editor/app/win/doc_shell_hooks.h"
 #include "editor/app/win/frame.h"
 #include "editor/design/alignment.h"
+#include "editor/design/drag_geometry.h"
 #include "editor/design/win/design_window.h"
 
 namespace {
@@ -43,19 +44,13 @@ void DocShellHooks::ArrangeControls(int cmd) {
   RECT client;
   GetClientRect(surface, &client);
   const CWindowUnitMap map(surface);
-  const std::vector<std::uint32_t> written =
-      ::ArrangeControls(cmd, dialog, SelectedControls(dialog, surface), {map, client.right, client.bottom});
-  if (written.empty()) return;
-  // Moved without drawing; the one repaint below shows them all.
-  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | (ArrangeChangesSizes(cmd) ? 0 : SWP_NOSIZE);
-  for (std::uint32_t order : written) {
-    DlgRect pixels;
-    HWND window = static_cast<HWND>(design->ControlWindow(static_cast<std::uint16_t>(order)));
-    if (window && dialog.RectPixels(order, map, pixels))
-      SetWindowPos(window, nullptr, pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
-                   flags);
-  }
-  design->Repaint();
+  const CSurfaceGeometry geometry(map, dialog.cx, dialog.cy, client.right, client.bottom);
+  const std::vector<ArrangedControl> selected = SelectedControls(dialog, surface);
+  // The windows move without drawing; one repaint shows them all.
+  SendMessageW(surface, WM_SETREDRAW, FALSE, 0);
+  const bool moved = !::ArrangeControls(cmd, dialog, selected, geometry).empty();
+  SendMessageW(surface, WM_SETREDRAW, TRUE, 0);
+  if (moved) design->Repaint();
 }
 
 void DocShellHooks::CopyControls() {}

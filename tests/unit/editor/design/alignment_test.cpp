@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/design/dlg_res.h"
+#include "editor/design/drag_geometry.h"
 #include "editor/foundation/document_u.h"
 
 namespace {
@@ -133,7 +134,8 @@ TEST_P(Arrange, MovesTheRecords) {
   CDlgRes dialog;
   Fill(dialog, c);
   const ScaleMap map(c.scaleX, c.scaleY);
-  ArrangeControls(c.command, dialog, Selected(dialog, c.selection, map), {map, c.clientWidth, c.clientHeight});
+  const CSurfaceGeometry surface(map, c.dialogWidth, c.dialogHeight, c.clientWidth, c.clientHeight);
+  ArrangeControls(c.command, dialog, Selected(dialog, c.selection, map), surface);
   EXPECT_EQ(Boxes(dialog), c.expected);
 }
 
@@ -147,16 +149,14 @@ TEST(Arrange, ReportsWhatItWroteAndMarksTheDocumentModified) {
   CDlgRes dialog;
   Fill(dialog, kThree);
   const ScaleMap map(1, 1);
-  EXPECT_TRUE(ArrangeControls(kSpreadHorizontally, dialog, Selected(dialog, {1, 2}, map), {map, 200, 100}).empty());
+  const CSurfaceGeometry surface(map, 200, 100, 200, 100);
+  EXPECT_TRUE(ArrangeControls(kSpreadHorizontally, dialog, Selected(dialog, {1, 2}, map), surface).empty());
   EXPECT_EQ(doc.modified, 0);
 
-  const auto written = ArrangeControls(kSameSize, dialog, Selected(dialog, {3, 1, 2}, map), {map, 200, 100});
+  const auto written = ArrangeControls(kSameSize, dialog, Selected(dialog, {3, 1, 2}, map), surface);
   EXPECT_EQ(written, (std::vector<std::uint32_t>{1, 2}));
   EXPECT_EQ(doc.modified, 1);
-  EXPECT_EQ(ArrangeChangesSizes(kSameSize), 1);
-  EXPECT_EQ(ArrangeChangesSizes(kCentreHorizontally), 0);
-  EXPECT_EQ(ArrangeChangesSizes(3111), 0);
-  EXPECT_TRUE(ArrangeControls(3111, dialog, Selected(dialog, {1, 2, 3}, map), {map, 200, 100}).empty());
+  EXPECT_TRUE(ArrangeControls(3111, dialog, Selected(dialog, {1, 2, 3}, map), surface).empty());
 }
 
 TEST(Arrange, AFailedMappingChangesNothing) {
@@ -164,9 +164,10 @@ TEST(Arrange, AFailedMappingChangesNothing) {
   Fill(dialog, kThree);
   ScaleMap map(1, 1);
   const auto selected = Selected(dialog, {1, 2, 3}, map);
+  const CSurfaceGeometry surface(map, 200, 100, 200, 100);
   map.fail = true;
   for (int command = kAlignLeft; command <= kCentreVertically; ++command) {
-    EXPECT_TRUE(ArrangeControls(command, dialog, selected, {map, 200, 100}).empty()) << command;
+    EXPECT_TRUE(ArrangeControls(command, dialog, selected, surface).empty()) << command;
     EXPECT_EQ(Boxes(dialog), kThree.controls) << command;
   }
 }

@@ -51,6 +51,12 @@ void CJournal::RecordPlacement(CDlgRes& dialog) { Record(dialog, nullptr); }
 
 void CJournal::RecordDeletion(CDlgRes& dialog, const IdentifierTable& ids) { Record(dialog, &ids); }
 
+CDlgRes* CJournal::NewestDialog() const {
+  const UndoRecord* newest = entries.Top();
+  const auto* targets = newest != nullptr ? static_cast<const JournalTargets*>(newest->data.get()) : nullptr;
+  return targets != nullptr && (newest->mask & UndoRecord::kTargetDialog) != 0 ? targets->dialog : nullptr;
+}
+
 CJournal::Result CJournal::Undo(IdentifierTable& ids, CDlgRes*& undone) {
   undone = nullptr;
   UndoRecord entry;

@@ -29,6 +29,9 @@ class CJournal {
   // stacks (one fell off a full stack) is dropped without touching either.
   Result Undo(IdentifierTable& ids, CDlgRes*& undone);
 
+  // The dialog the next Undo goes to, or null.
+  CDlgRes* NewestDialog() const;
+
   void Clear() { entries.Clear(); }
   std::size_t Size() const { return entries.Size(); }
 

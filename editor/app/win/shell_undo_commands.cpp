@@ -25,12 +25,38 @@ std::vector<ArrangedControl> SelectedControls(const CDlgRes& dialog, HWND surfac
   return selected;
 }
 
+// While many control windows are made or moved, the surface dialog draws
+// nothing; one repaint afterwards shows the result.
+class FrozenSurface {
+ public:
+  explicit FrozenSurface(CDesignWindow* design) : design(design) {
+    if (design && design->SurfaceDialog()) SendMessageW(design->SurfaceDialog(), WM_SETREDRAW, FALSE, 0);
+  }
+  ~FrozenSurface() {
+    if (!design || !design->SurfaceDialog()) return;
+    SendMessageW(design->SurfaceDialog(), WM_SETREDRAW, TRUE, 0);
+    design->Repaint();
+  }
+  FrozenSurface(const FrozenSurface&) = delete;
+  FrozenSurface& operator=(const FrozenSurface&) = delete;
+
+ private:
+  CDesignWindow* design;
+};
+
 }  // namespace
 
+// The newest entry goes to its own dialog, whether or not its window is the
+// active one or open at all.
 void DocShellHooks::Undo() {
-  CDlgRes* undone = nullptr;
-  if (doc->journal.Undo(doc->ids, undone) != CJournal::Result::Undone) return;
-  RefreshProperties();
+  CDlgRes* target = doc->journal.NewestDialog();
+  CJournal::Result result;
+  {
+    FrozenSurface frozen(target ? CDesignWindow::FromWindow(static_cast<HWND>(target->window)) : nullptr);
+    CDlgRes* undone = nullptr;
+    result = doc->journal.Undo(doc->ids, undone);
+  }
+  if (result == CJournal::Result::Undone) RefreshProperties();
 }
 
 // Only for the design window whose dialog menu is in the menu bar: while the
@@ -46,11 +72,8 @@ void DocShellHooks::ArrangeControls(int cmd) {
   const CWindowUnitMap map(surface);
   const CSurfaceGeometry geometry(map, dialog.cx, dialog.cy, client.right, client.bottom);
   const std::vector<ArrangedControl> selected = SelectedControls(dialog, surface);
-  // The windows move without drawing; one repaint shows them all.
-  SendMessageW(surface, WM_SETREDRAW, FALSE, 0);
-  const bool moved = !::ArrangeControls(cmd, dialog, selected, geometry).empty();
-  SendMessageW(surface, WM_SETREDRAW, TRUE, 0);
-  if (moved) design->Repaint();
+  FrozenSurface frozen(design);
+  ::ArrangeControls(cmd, dialog, selected, geometry);
 }
 
 void DocShellHooks::CopyControls() {}

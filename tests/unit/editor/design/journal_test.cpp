@@ -121,16 +121,19 @@ TEST_F(JournalTest, EachUndoGoesToItsOwnDialogWithItsIdentifiers) {
   EXPECT_EQ(second->ControlAt(2)->id, goValue);
   EXPECT_EQ(Names(*second), (std::vector<std::string>{"IDC_OTHER", "IDC_BUTTON1"}));
 
+  EXPECT_EQ(journal.NewestDialog(), second.get());
   EXPECT_EQ(Undo(), Result::Undone);
   EXPECT_EQ(undone, second.get());
   EXPECT_EQ(Names(*first), (std::vector<std::string>{"IDC_NAME"}));
   EXPECT_EQ(Names(*second), (std::vector<std::string>{"IDC_OTHER"}));
   EXPECT_EQ(TableNames(), (std::vector<std::string>{"IDD_B", "IDC_OTHER", "IDD_A", "IDC_NAME"}));
 
+  EXPECT_EQ(journal.NewestDialog(), first.get());
   EXPECT_EQ(Undo(), Result::Undone);
   EXPECT_EQ(undone, first.get());
   EXPECT_EQ(Names(*first), (std::vector<std::string>{"IDC_NAME", "IDC_GO"}));
   EXPECT_EQ(TableNames(), (std::vector<std::string>{"IDD_B", "IDC_OTHER", "IDD_A", "IDC_NAME", "IDC_GO"}));
+  EXPECT_EQ(journal.NewestDialog(), nullptr);
 }
 
 // A placement's identifier may be shared with another dialog: taking the

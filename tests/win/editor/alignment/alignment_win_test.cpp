@@ -172,6 +172,30 @@ class Alignment : public ::testing::Test {
     }
   }
 
+  // Del on the selected controls of the active dialog.
+  static void DeleteSelected(HWND designWindow) {
+    CDlgRes& dialog = Dialog(designWindow);
+    Doc().ids.ReleaseControlIds(dialog.name.Ansi(), dialog.SelectedIds());
+    dialog.DeleteSelectedControls();
+    Doc().journal.RecordDeletion(dialog, Doc().ids);
+    wintest::PumpPending();
+  }
+  // The child identifiers of the surface's control windows, top of the Z-order first.
+  static std::vector<int> ZOrder(HWND designWindow) {
+    std::vector<int> orders;
+    for (HWND c = GetWindow(Surface(designWindow), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+      orders.push_back(GetDlgCtrlID(c));
+    return orders;
+  }
+  static std::vector<std::string> IdNames(const CDlgRes& dialog) {
+    std::vector<std::string> names;
+    for (const auto& item : dialog.controls) {
+      std::string name;
+      names.push_back(Doc().ids.NameOf(item->id, dialog.name.Ansi(), name) ? name : "?");
+    }
+    return names;
+  }
+
   static DocShellHooks* hooks;
   static CFrame* frame;
   static CFrameDesignHost* host;
@@ -236,6 +260,52 @@ TEST_F(Alignment, TheSavedScriptHasTheAlignedCoordinates) {
   EXPECT_NE(saved.find("IDC_A,30,10,40,12"), std::string::npos) << saved;
   EXPECT_NE(saved.find("IDC_C,30,70,30,8"), std::string::npos) << saved;
   EXPECT_EQ(Doc().modified, 0);
+}
+
+TEST_F(Alignment, UndoAfterDeleteBringsTheControlsBackSelectedInTheirPlaces) {
+  const std::vector<int> zOrder = ZOrder(window);
+  ASSERT_EQ(zOrder, (std::vector<int>{1, 2, 3, 4}));
+  Select(window, {4, 2});
+  DeleteSelected(window);
+  ASSERT_EQ(Dialog(window).ControlCount(), 2u);
+  EXPECT_EQ(ZOrder(window), (std::vector<int>{1, 2}));
+
+  Command(IDM_UNDO);
+  CDlgRes& dialog = Dialog(window);
+  EXPECT_EQ(IdNames(dialog), (std::vector<std::string>{"IDC_A", "IDC_B", "IDC_C", "IDC_D"}));
+  EXPECT_EQ(ZOrder(window), zOrder);
+  ASSERT_EQ(dialog.selection.Count(), 2u);
+  EXPECT_EQ(dialog.selection.windows[0], Control(window, 4));  // the last one back is primary
+  EXPECT_EQ(dialog.selection.windows[1], Control(window, 2));
+  EXPECT_EQ(dialog.dialogSelected, 0);
+  EXPECT_EQ(Doc().modified, 1);
+  ExpectWindowsFollowTheModel(window);
+}
+
+// The entry belongs to its dialog: undone while another dialog is active or
+// after its own window was closed, it restores that dialog all the same.
+TEST_F(Alignment, UndoGoesToTheDialogItWasRecordedIn) {
+  Select(window, {3});
+  DeleteSelected(window);
+  HWND other = Open(L"IDD_TWO");
+  ASSERT_NE(other, window);
+  Command(IDM_UNDO);
+  EXPECT_EQ(Dialog(window).ControlCount(), 4u);
+  EXPECT_EQ(Dialog(other).ControlCount(), 2u);
+  EXPECT_TRUE(Dialog(window).IsSelectedAt(3));
+
+  Select(window, {1, 2});
+  DeleteSelected(window);
+  CDlgRes& first = Dialog(window);
+  SendMessageW(frame->MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
+  wintest::PumpPending();
+  ASSERT_EQ(first.window, nullptr);
+  Command(IDM_UNDO);
+  EXPECT_EQ(IdNames(first), (std::vector<std::string>{"IDC_A", "IDC_B", "IDC_C", "IDC_D"}));
+  window = Open(L"IDD_ONE");
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(ZOrder(window), (std::vector<int>{1, 2, 3, 4}));
+  ExpectWindowsFollowTheModel(window);
 }
 
 }  // namespace

@@ -1,0 +1,385 @@
+// The properties window in process: a real frame with the document's hooks,
+// a script opened from a copy, and its design windows. The selection is set
+// directly, as the design surface sets it, and the window refreshed.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "editor/app/win/design_host.h"
+#include "editor/app/win/doc_shell_hooks.h"
+#include "editor/app/win/frame.h"
+#include "editor/design/dlg_res.h"
+#include "editor/design/win/design_window.h"
+#include "editor/foundation/win/float_tool_bar_u.h"
+#include "editor/properties/win/property_dlg.h"
+#include "editor/resources/resource.h"
+#include "win_test_util.h"
+
+namespace {
+
+const std::wstring kData = wintest::Widen(PROPERTIES_DATA_DIR);
+
+// Orders of the controls of IDD_PROPS.
+constexpr int kOk = 1;
+constexpr int kEdit = 3;
+constexpr int kList = 4;
+constexpr int kVBar = 5;
+constexpr int kHBar = 6;
+constexpr int kStatic = 7;
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
+}
+
+// The window as the screen shows it, its pages included.
+void Screenshot(HWND window, const wchar_t* name) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  wintest::PumpPending();
+  wintest::SavePng(wintest::ScreenshotPath(name), wintest::CaptureScreenOfWindow(window));
+}
+
+std::string ReadBytes(const std::wstring& path) {
+  std::ifstream in(wintest::Narrow(path).c_str(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Answers the message boxes that come up while a call runs, remembering
+// what they said and whether the properties window was disabled meanwhile.
+class BoxAnswerer {
+ public:
+  explicit BoxAnswerer(HWND frame) : timer(SetTimer(nullptr, 0, 20, OnTimer)) {
+    current = this;
+    owner = frame;
+  }
+  ~BoxAnswerer() {
+    KillTimer(nullptr, timer);
+    current = nullptr;
+  }
+  std::wstring text;
+  int boxes = 0;
+  bool propertiesDisabled = false;
+
+ private:
+  static BOOL CALLBACK Find(HWND window, LPARAM found) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (std::wstring(name) == L"#32770" && window != g_propertyDlg.window && GetWindow(window, GW_OWNER) == owner &&
+        IsWindowVisible(window)) {
+      *reinterpret_cast<HWND*>(found) = window;
+      return FALSE;
+    }
+    return TRUE;
+  }
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), Find, reinterpret_cast<LPARAM>(&box));
+    if (!box || !current) return;
+    current->text = TextOf(GetDlgItem(box, 0xFFFF));
+    current->boxes++;
+    current->propertiesDisabled = g_propertyDlg.window && !IsWindowEnabled(g_propertyDlg.window);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  }
+  UINT_PTR timer;
+  static BoxAnswerer* current;
+  static HWND owner;
+};
+
+BoxAnswerer* BoxAnswerer::current = nullptr;
+HWND BoxAnswerer::owner = nullptr;
+
+class PropertiesWindow : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    INITCOMMONCONTROLSEX init = {sizeof init, 0x4FF};
+    InitCommonControlsEx(&init);
+    CFrame::RegisterClasses(GetModuleHandleW(nullptr), CDesignWindow::WindowProc);
+    hooks = new DocShellHooks;
+    frame = new CFrame;
+    frame->Create(GetModuleHandleW(nullptr), hooks);
+    host = new CFrameDesignHost(*frame);
+    CDesignWindow::SetHost(host);
+    SetWindowPos(frame->Window(), nullptr, 0, 0, 900, 650, SWP_NOZORDER);
+    ShowWindow(frame->Window(), SW_SHOW);
+  }
+  static void TearDownTestSuite() {
+    if (g_propertyDlg.window) DestroyWindow(g_propertyDlg.window);
+    if (g_palette.Palette()) DestroyWindow(g_palette.Palette());
+    delete frame;
+    CDesignWindow::SetHost(nullptr);
+    delete host;
+    delete hooks;
+  }
+  void SetUp() override {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    folder = std::wstring(temp) + L"morvid_props_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+             wintest::Widen(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    for (const wchar_t* name : {L"props.rc", L"Resource.h"})
+      ASSERT_TRUE(CopyFileW((kData + L"\\" + name).c_str(), (folder + L"\\" + name).c_str(), FALSE));
+    SetCurrentDirectoryW(folder.c_str());
+    ASSERT_EQ(hooks->OpenScript(folder + L"\\props.rc"), 1);
+    ASSERT_EQ(hooks->OpenDesignWindow(L"IDD_PROPS"), 1);
+    wintest::PumpPending();
+    dialog = hooks->Document().dialogs[0].get();
+    ASSERT_NE(dialog->window, nullptr);
+  }
+  void TearDown() override {
+    hooks->Document().modified = 0;
+    hooks->NewCommand();
+    wintest::PumpPending();
+    // The window stays open between tests (closing a top-level window costs
+    // seconds under Wine without a window manager); each starts afresh.
+    EXPECT_EQ(g_propertyDlg.Tabs(), nullptr);
+    g_propertyDlg.lastTab = -1;
+    SetCurrentDirectoryW(L"C:\\");
+    for (const wchar_t* name : {L"props.rc", L"Resource.h"}) DeleteFileW((folder + L"\\" + name).c_str());
+    RemoveDirectoryW(folder.c_str());
+  }
+
+  HWND Control(int order) { return static_cast<HWND>(dialog->surface->ControlWindow(static_cast<std::uint16_t>(order))); }
+  void Select(int order) {
+    dialog->dialogSelected = 0;
+    dialog->selection.SelectOnly(Control(order));
+    hooks->RefreshProperties();
+  }
+  void SelectDialog() {
+    dialog->selection.Clear();
+    dialog->dialogSelected = 1;
+    hooks->RefreshProperties();
+  }
+  void Open() {
+    hooks->ShowProperties();
+    ASSERT_NE(g_propertyDlg.window, nullptr);
+  }
+  void SwitchTab(int tab) {
+    HWND tabs = g_propertyDlg.Tabs();
+    ASSERT_NE(tabs, nullptr);
+    TabCtrl_SetCurSel(tabs, tab);
+    NMHDR header = {tabs, IDC_PROPERTY_TABS, static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageW(g_propertyDlg.window, WM_NOTIFY, IDC_PROPERTY_TABS, reinterpret_cast<LPARAM>(&header));
+  }
+  int Tab() { return g_propertyDlg.Tabs() ? TabCtrl_GetCurSel(g_propertyDlg.Tabs()) : -1; }
+  int TabCount() { return g_propertyDlg.Tabs() ? TabCtrl_GetItemCount(g_propertyDlg.Tabs()) : -1; }
+  std::wstring Caption() { return TextOf(g_propertyDlg.window); }
+  HWND Field(int id) { return g_propertyDlg.pageWindow ? GetDlgItem(g_propertyDlg.pageWindow, id) : nullptr; }
+  // Types into a field as the keyboard would, after emptying it.
+  void Type(HWND field, const std::wstring& text) {
+    HWND edit = GetWindow(field, GW_CHILD) ? GetWindow(field, GW_CHILD) : field;
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    SendMessageW(edit, WM_CHAR, VK_BACK, 0);
+    for (wchar_t c : text) SendMessageW(edit, WM_CHAR, c, 0);
+  }
+  std::wstring IdText(int comboId) { return TextOf(Field(comboId)); }
+
+  static DocShellHooks* hooks;
+  static CFrame* frame;
+  static CFrameDesignHost* host;
+  std::wstring folder;
+  CDlgRes* dialog = nullptr;
+};
+
+DocShellHooks* PropertiesWindow::hooks = nullptr;
+CFrame* PropertiesWindow::frame = nullptr;
+CFrameDesignHost* PropertiesWindow::host = nullptr;
+
+}  // namespace
+
+TEST_F(PropertiesWindow, OpensOnTheDialogOwnedByTheFrame) {
+  Open();
+  HWND window = g_propertyDlg.window;
+  EXPECT_EQ(GetWindow(window, GW_OWNER), frame->Window());
+  EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_EQ(hooks->PropertiesWindow(), window);
+  EXPECT_EQ(Caption(), L"Свойства диалога");
+  EXPECT_EQ(TabCount(), 4);
+  EXPECT_EQ(Tab(), 0);
+  EXPECT_EQ(GetWindowLongPtrW(g_propertyDlg.Tabs(), GWL_STYLE), 0x54011000);
+  EXPECT_EQ(GetFocus(), g_propertyDlg.Tabs());
+  ASSERT_NE(Field(IDC_DLG_ID), nullptr);
+  EXPECT_EQ(IdText(IDC_DLG_ID), L"IDD_PROPS");
+  EXPECT_EQ(TextOf(Field(IDC_DLG_FONT_NAME)), L"MS Sans Serif");
+  // The page lies in the strip's display area.
+  RECT area;
+  GetClientRect(window, &area);
+  TabCtrl_AdjustRect(g_propertyDlg.Tabs(), FALSE, &area);
+  POINT origin = {0, 0};
+  MapWindowPoints(g_propertyDlg.pageWindow, window, &origin, 1);
+  EXPECT_EQ(origin.x, area.left);
+  EXPECT_EQ(origin.y, area.top);
+  Screenshot(window, L"properties_dialog_general");
+}
+
+TEST_F(PropertiesWindow, NoPropertiesForTwoControlsNoneTheTreeAndAMinimisedWindow) {
+  Open();
+  Select(kEdit);
+  EXPECT_EQ(Caption(), L"Свойства текстового окна");
+  dialog->selection.AddAsPrimary(Control(kList));
+  hooks->RefreshProperties();
+  EXPECT_EQ(Caption(), L"Нет свойств");
+  EXPECT_EQ(g_propertyDlg.Tabs(), nullptr);
+  EXPECT_EQ(g_propertyDlg.pageWindow, nullptr);
+  dialog->selection.Clear();
+  hooks->RefreshProperties();
+  EXPECT_EQ(Caption(), L"Нет свойств");
+
+  Select(kStatic);
+  EXPECT_EQ(Caption(), L"Свойства статического текста");
+  SetFocus(frame->Panel().Tree());
+  hooks->RefreshProperties();
+  EXPECT_EQ(Caption(), L"Нет свойств");
+  SetFocus(static_cast<HWND>(dialog->window));
+  hooks->RefreshProperties();
+  EXPECT_EQ(Caption(), L"Свойства статического текста");
+
+  ShowWindow(static_cast<HWND>(dialog->window), SW_MINIMIZE);
+  hooks->RefreshProperties();
+  EXPECT_EQ(Caption(), L"Нет свойств");
+  ShowWindow(static_cast<HWND>(dialog->window), SW_RESTORE);
+}
+
+// The open tab is kept by position across selections, and falls back to
+// General where the new set has no such tab.
+TEST_F(PropertiesWindow, TabIsKeptByPosition) {
+  Open();
+  Select(kOk);
+  SwitchTab(1);
+  EXPECT_NE(Field(IDC_PSH_DEFAULT), nullptr);
+  Select(kVBar);
+  EXPECT_EQ(Tab(), 1);
+  EXPECT_EQ(TabCount(), 2);
+  ASSERT_NE(Field(IDC_SCR_ALIGN), nullptr);
+  wchar_t item[32] = {};
+  SendMessageW(Field(IDC_SCR_ALIGN), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(item));
+  EXPECT_STREQ(item, L"Left");
+  Select(kHBar);
+  SendMessageW(Field(IDC_SCR_ALIGN), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(item));
+  EXPECT_STREQ(item, L"Top");
+
+  Select(kList);
+  SwitchTab(2);
+  EXPECT_NE(Field(IDC_EXS_CLIENT_EDGE), nullptr);
+  Select(kVBar);
+  EXPECT_EQ(Tab(), 0);
+  EXPECT_NE(Field(IDC_GNX_ID), nullptr);
+
+  SelectDialog();
+  SwitchTab(2);
+  EXPECT_NE(Field(IDC_DMS_MODAL_FRAME), nullptr);
+  Select(kEdit);
+  EXPECT_EQ(Tab(), 2);
+  EXPECT_NE(Field(IDC_EXS_STATIC_EDGE), nullptr);
+
+  // Through "no properties" the tab index is remembered.
+  dialog->selection.Clear();
+  hooks->RefreshProperties();
+  Select(kList);
+  EXPECT_EQ(Tab(), 2);
+}
+
+TEST_F(PropertiesWindow, StyleChangeReachesTheModelAndTheSavedScript) {
+  Open();
+  Select(kEdit);
+  SwitchTab(1);
+  ASSERT_NE(Field(IDC_EDT_MULTILINE), nullptr);
+  EXPECT_FALSE(IsWindowEnabled(Field(IDC_EDT_WANT_RETURN)));
+  SendMessageW(Field(IDC_EDT_MULTILINE), BM_CLICK, 0, 0);
+  SendMessageW(Field(IDC_EDT_WANT_RETURN), BM_CLICK, 0, 0);
+  DlgItem* edit = dialog->ControlAt(kEdit);
+  EXPECT_EQ(edit->style & (ES_MULTILINE | ES_WANTRETURN), static_cast<DWORD>(ES_MULTILINE | ES_WANTRETURN));
+  EXPECT_FALSE(IsWindowEnabled(Field(IDC_EDT_PASSWORD)));
+  EXPECT_EQ(hooks->Document().modified, 1);
+  Screenshot(g_propertyDlg.window, L"properties_edit_styles");
+
+  ASSERT_EQ(hooks->SaveCommand(), 1);
+  const std::string script = ReadBytes(folder + L"\\props.rc");
+  EXPECT_NE(script.find("ES_MULTILINE"), std::string::npos) << script;
+  EXPECT_NE(script.find("ES_WANTRETURN"), std::string::npos);
+}
+
+TEST_F(PropertiesWindow, CaptionsAndPositionAreStoredAsTyped) {
+  Open();
+  Select(kStatic);
+  Type(Field(IDC_GEN_CAPTION), L"a\\tb");
+  EXPECT_EQ(dialog->ControlAt(kStatic)->text.View(), u"a\tb");
+  EXPECT_EQ(dialog->ControlAt(kStatic)->textLength, 4u);
+
+  SelectDialog();
+  Type(Field(IDC_DLG_CAPTION), L"New");
+  EXPECT_EQ(dialog->caption.View(), u"New");
+  EXPECT_EQ(TextOf(CDesignWindow::FromWindow(static_cast<HWND>(dialog->window))->SurfaceDialog()), L"New");
+  Type(Field(IDC_DLG_X), L"12abc");
+  SendMessageW(g_propertyDlg.pageWindow, WM_COMMAND, MAKEWPARAM(IDC_DLG_X, EN_KILLFOCUS),
+               reinterpret_cast<LPARAM>(Field(IDC_DLG_X)));
+  EXPECT_EQ(dialog->x, 12);
+  EXPECT_EQ(TextOf(Field(IDC_DLG_X)), L"12");
+  Type(Field(IDC_DLG_Y), L"");
+  SendMessageW(g_propertyDlg.pageWindow, WM_COMMAND, MAKEWPARAM(IDC_DLG_Y, EN_KILLFOCUS),
+               reinterpret_cast<LPARAM>(Field(IDC_DLG_Y)));
+  EXPECT_EQ(dialog->y, 0);
+  EXPECT_EQ(TextOf(Field(IDC_DLG_Y)), L"0");
+}
+
+// Refused identifiers are told by the frame and keep the window open with
+// the old name back in the field.
+TEST_F(PropertiesWindow, RefusedIdentifierKeepsTheWindowOpen) {
+  Open();
+  Select(kEdit);
+  EXPECT_EQ(IdText(IDC_GNX_ID), L"IDC_EDIT1");
+  struct Case {
+    const wchar_t* typed;
+    const wchar_t* message;
+  } cases[] = {{L"IDC_ONE IDC_TWO", L"Некорректный ввод идентификатора"},
+               {L"IDOK", L"Данный идентификатор уже используется"}};
+  for (const Case& c : cases) {
+    Type(Field(IDC_GNX_ID), c.typed);
+    BoxAnswerer answerer(frame->Window());
+    SendMessageW(g_propertyDlg.window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(answerer.boxes, 1) << wintest::Narrow(c.typed);
+    EXPECT_EQ(answerer.text, c.message);
+    EXPECT_TRUE(answerer.propertiesDisabled);
+    ASSERT_NE(g_propertyDlg.window, nullptr);
+    EXPECT_TRUE(IsWindowEnabled(g_propertyDlg.window));
+    EXPECT_EQ(IdText(IDC_GNX_ID), L"IDC_EDIT1");
+  }
+  EXPECT_EQ(dialog->ControlAt(kEdit)->id, 1001);
+  EXPECT_EQ(hooks->Document().modified, 0);
+
+  // A new name that begins like a listed one is taken as typed.
+  Type(Field(IDC_GNX_ID), L"IDC_EDIT");
+  SendMessageW(g_propertyDlg.window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(g_propertyDlg.window, nullptr);
+  EXPECT_EQ(dialog->ControlAt(kEdit)->id, 1006);
+  EXPECT_EQ(hooks->Document().modified, 1);
+}
+
+TEST_F(PropertiesWindow, RenamedDialogShowsInTreeTitleScriptAndHeader) {
+  Open();
+  Type(Field(IDC_DLG_ID), L"IDD_RENAMED");
+  SendMessageW(g_propertyDlg.pageWindow, WM_COMMAND, MAKEWPARAM(IDC_DLG_ID, CBN_KILLFOCUS),
+               reinterpret_cast<LPARAM>(Field(IDC_DLG_ID)));
+  EXPECT_EQ(dialog->name.View(), u"IDD_RENAMED");
+  EXPECT_EQ(TextOf(static_cast<HWND>(dialog->window)), L"IDD_RENAMED");
+  HTREEITEM root = TreeView_GetRoot(frame->Panel().Tree());
+  HTREEITEM folder = TreeView_GetChild(frame->Panel().Tree(), root);
+  const auto names = frame->Panel().ChildTexts(folder);
+  ASSERT_EQ(names.size(), 2u);
+  EXPECT_EQ(names[0], L"IDD_RENAMED");
+  EXPECT_EQ(names[1], L"IDD_OTHER");
+
+  ASSERT_EQ(hooks->SaveCommand(), 1);
+  const std::string script = ReadBytes(this->folder + L"\\props.rc");
+  EXPECT_NE(script.find("IDD_RENAMED DIALOGEX"), std::string::npos) << script;
+  EXPECT_NE(script.find("IDC_EDIT1"), std::string::npos);
+  const std::string header = ReadBytes(this->folder + L"\\Resource.h");
+  EXPECT_NE(header.find("#define IDD_RENAMED"), std::string::npos) << header;
+  EXPECT_EQ(header.find("IDD_PROPS"), std::string::npos);
+}

@@ -216,6 +216,7 @@ TEST_F(PropertiesWindow, OpensOnTheDialogOwnedByTheFrame) {
   EXPECT_EQ(origin.x, area.left);
   EXPECT_EQ(origin.y, area.top);
   Screenshot(window, L"properties_dialog_general");
+  Screenshot(frame->Window(), L"properties_over_frame");
 }
 
 TEST_F(PropertiesWindow, NoPropertiesForTwoControlsNoneTheTreeAndAMinimisedWindow) {
@@ -295,9 +296,24 @@ TEST_F(PropertiesWindow, StyleChangeReachesTheModelAndTheSavedScript) {
   SendMessageW(Field(IDC_EDT_WANT_RETURN), BM_CLICK, 0, 0);
   DlgItem* edit = dialog->ControlAt(kEdit);
   EXPECT_EQ(edit->style & (ES_MULTILINE | ES_WANTRETURN), static_cast<DWORD>(ES_MULTILINE | ES_WANTRETURN));
+  // The control's window was made again with the new style, still selected.
+  HWND remade = Control(kEdit);
+  ASSERT_NE(remade, nullptr);
+  EXPECT_TRUE(GetWindowLongPtrW(remade, GWL_STYLE) & ES_MULTILINE);
+  EXPECT_TRUE(dialog->selection.IsSelected(remade));
   EXPECT_FALSE(IsWindowEnabled(Field(IDC_EDT_PASSWORD)));
   EXPECT_EQ(hooks->Document().modified, 1);
   Screenshot(g_propertyDlg.window, L"properties_edit_styles");
+
+  // A dialog style rebuilds the surface dialog from the model.
+  SelectDialog();
+  SwitchTab(1);
+  SendMessageW(Field(IDC_DST_TITLE_BAR), BM_CLICK, 0, 0);
+  EXPECT_EQ(dialog->style & (WS_CAPTION | WS_SYSMENU), 0u);
+  EXPECT_FALSE(IsWindowEnabled(Field(IDC_DST_SYSMENU)));
+  HWND surface = CDesignWindow::FromWindow(static_cast<HWND>(dialog->window))->SurfaceDialog();
+  ASSERT_NE(surface, nullptr);
+  EXPECT_EQ(GetWindowLongPtrW(surface, GWL_STYLE) & WS_CAPTION, 0);
 
   ASSERT_EQ(hooks->SaveCommand(), 1);
   const std::string script = ReadBytes(folder + L"\\props.rc");
@@ -326,6 +342,26 @@ TEST_F(PropertiesWindow, CaptionsAndPositionAreStoredAsTyped) {
                reinterpret_cast<LPARAM>(Field(IDC_DLG_Y)));
   EXPECT_EQ(dialog->y, 0);
   EXPECT_EQ(TextOf(Field(IDC_DLG_Y)), L"0");
+}
+
+// The font dialog's choice is stored by the model's length rule, and the
+// surface dialog is made again with it.
+TEST_F(PropertiesWindow, ChosenFontRebuildsTheSurface) {
+  Open();
+  HWND before = CDesignWindow::FromWindow(static_cast<HWND>(dialog->window))->SurfaceDialog();
+  {
+    BoxAnswerer answerer(frame->Window());
+    SendMessageW(Field(IDC_DLG_FONT), BM_CLICK, 0, 0);
+    EXPECT_EQ(answerer.boxes, 1);
+    EXPECT_TRUE(answerer.propertiesDisabled);
+  }
+  EXPECT_EQ(dialog->fontLength, static_cast<std::uint32_t>(dialog->fontName.Length() + 2));
+  EXPECT_GT(dialog->pointSize, 0);
+  EXPECT_EQ(TextOf(Field(IDC_DLG_FONT_SIZE)), std::to_wstring(dialog->pointSize));
+  EXPECT_EQ(TextOf(Field(IDC_DLG_FONT_NAME)), dialog->fontName.W());
+  EXPECT_NE(CDesignWindow::FromWindow(static_cast<HWND>(dialog->window))->SurfaceDialog(), before);
+  EXPECT_EQ(GetFocus(), Field(IDC_DLG_FONT));
+  EXPECT_EQ(hooks->Document().modified, 1);
 }
 
 // Refused identifiers are told by the frame and keep the window open with

@@ -1,5 +1,14 @@
 # Flags and small functions shared by every tree.
 
+# ccache, where installed, serves rebuilds and other clones on this machine:
+# with the base directory at the sources, the same file compiles to the same
+# entry in every clone. A launcher given by the user is kept.
+find_program(CCACHE_PROGRAM ccache)
+if(CCACHE_PROGRAM AND NOT DEFINED CMAKE_CXX_COMPILER_LAUNCHER)
+  set(CMAKE_C_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${CMAKE_SOURCE_DIR} ${CCACHE_PROGRAM})
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_C_COMPILER_LAUNCHER})
+endif()
+
 add_compile_options(-Wall -Wextra)
 if(PROJECT_WERROR)
   add_compile_options(-Werror)

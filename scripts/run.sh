@@ -2,9 +2,10 @@
 # The one command that runs the programs: scripts/run.sh PROGRAM [ARGS...]
 #   vantrel [LASIM-OPTIONS...]   Vantrel against the device simulator lasim
 #   morvid [SCRIPT.rc]           Morvid on a script, or on examples/morvid/example.rc
-# Each program is one run_<name> function below; builds what is missing first.
-# With a display the program opens on it; without one it runs on a virtual X
-# server, is driven through a short session, and a screenshot path is printed.
+# Each program is one run_<name> function below. Sets the machine up first
+# (scripts/setup.sh) and builds what is missing. With a display the program
+# opens on it; without one it runs on a virtual X server, is driven through a
+# short session, and a screenshot path is printed.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -12,14 +13,20 @@ run_dir="$root/build/run"
 mkdir -p "$run_dir"
 
 usage() {
-  sed -n '2,7p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'
+  sed -n '2,8p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'
   exit 2
 }
 
 # Processes this script started, ended by their ids on exit.
 started_pids=()
+own_display=0
 cleanup() {
   local pid
+  # Wine's server outlives the program by a few seconds and keeps our display:
+  # it goes first, so that the next run does not meet it with the display gone.
+  if [ $own_display = 1 ] && [ -n "${WINEPREFIX:-}" ]; then
+    timeout 20 wineserver -w 2>/dev/null || wineserver -k 2>/dev/null || true
+  fi
   for pid in "${started_pids[@]:-}"; do
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
   done
@@ -27,12 +34,24 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# A tree is configured again whenever its build system is missing: a configure
+# that failed leaves CMakeCache.txt behind, and with it a tree that cannot build.
+# PROJECT_WERROR=ON in the environment builds as CI does.
 build_tree() {  # build_tree PRESET TARGET...
   local preset="$1"; shift
+  local tree="build/$preset" log="build/$preset.log"
   echo "run.sh: building $* ($preset)" >&2
-  [ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >"build/$preset.log" 2>&1
-  cmake --build "build/$preset" -j 2 --target "$@" >>"build/$preset.log" 2>&1 \
-    || { tail -n 40 "build/$preset.log" >&2; exit 1; }
+  if {
+    if [ ! -f "$tree/Makefile" ] && [ ! -f "$tree/build.ninja" ]; then
+      rm -rf "$tree/CMakeCache.txt" "$tree/CMakeFiles"
+      cmake --preset "$preset" ${PROJECT_WERROR:+"-DPROJECT_WERROR=$PROJECT_WERROR"}
+    fi && cmake --build "$tree" -j 2 --target "$@"
+  } >"$log" 2>&1; then
+    return
+  fi
+  tail -n 30 "$log" >&2
+  echo "run.sh: building $* failed; the whole log: cat $root/$log" >&2
+  exit 1
 }
 
 # Without a display: a virtual X server of our own for this run.
@@ -42,10 +61,18 @@ ensure_display() {
   display_file=$(mktemp)
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
   started_pids+=($!)
+  own_display=1
   for _ in $(seq 1 100); do [ -s "$display_file" ] && break; sleep 0.05; done
   export DISPLAY=":$(head -n 1 "$display_file")"
   rm -f "$display_file"
   return 0
+}
+
+# A session that went wrong still shows what it saw, and ends the run as failed.
+session_failed() {  # session_failed SCREENSHOT
+  echo "run.sh: the session reported a problem (see above)" >&2
+  [ -f "$1" ] && echo "$1"
+  exit 1
 }
 
 run_vantrel() {
@@ -80,8 +107,9 @@ run_vantrel() {
   fi
   local shot="$root/build/windows/screenshots/vantrel_run.png"
   mkdir -p "$(dirname "$shot")"
+  rm -f "$shot"
   "$root/build/windows/wine-run" explorer /desktop=vantrel,1024x768 "Z:$root/$drive" "Z:$root/$exe" \
-    "Z:$workdir" "Z:$shot" || echo "run.sh: the session reported a problem (see above)" >&2
+    "Z:$workdir" "Z:$shot" || session_failed "$shot"
   echo "$shot"
 }
 
@@ -106,15 +134,14 @@ run_morvid() {
   fi
   local shot="$root/build/windows/screenshots/morvid_run.png"
   mkdir -p "$(dirname "$shot")"
+  rm -f "$shot"
   "$root/build/windows/wine-run" explorer /desktop=morvid,1024x768 "Z:$root/$drive" "Z:$root/$exe" \
-    "$win_script" "Z:$shot" || echo "run.sh: the session reported a problem (see above)" >&2
+    "$win_script" "Z:$shot" || session_failed "$shot"
   echo "$shot"
 }
 
 [ $# -ge 1 ] || usage
 program="$1"; shift
-case "$program" in
-  vantrel) run_vantrel "$@" ;;
-  morvid) run_morvid "$@" ;;
-  *) usage ;;
-esac
+case "$program" in vantrel | morvid) ;; *) usage ;; esac
+bash scripts/setup.sh >&2 || { echo "run.sh: setting up the machine failed (scripts/setup.sh)" >&2; exit 1; }
+"run_$program" "$@"

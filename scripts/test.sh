@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The one test command: installs what is missing, builds every preset, runs the
-# native, sanitizer and Windows (Wine) tests and each fuzz target briefly, and
-# ends with one line "N passed, N failed" for all tests together.
+# native, sanitizer and Windows (Wine) tests, each fuzz target briefly and the
+# run command in a fresh clone, and ends with one line "N passed, N failed"
+# for all tests together.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -19,7 +20,10 @@ configure_and_build() {
   cmake --preset "$preset" -DPROJECT_WERROR=ON >"build/$preset.log" 2>&1 \
     && cmake --build "build/$preset" -j "$jobs" >>"build/$preset.log" 2>&1
   local rc=$?
-  if [ $rc -ne 0 ]; then tail -n 60 "build/$preset.log"; fi
+  if [ $rc -ne 0 ]; then
+    tail -n 60 "build/$preset.log"
+    echo "test.sh: the whole log: cat $root/build/$preset.log"
+  fi
   return $rc
 }
 
@@ -97,12 +101,24 @@ if configure_and_build windows; then
   # started here, they hold /dev/null instead of the pipes CTest waits on.
   (. scripts/wine-env.sh && "$(wine_bin)" wineboot >/dev/null 2>&1 </dev/null)
   run_ctest windows || note_failure "Windows tests"
+  windows_built=1
 else
   note_failure "Windows build"
 fi
 
+# The run command as a new user meets it, in a fresh clone; after the Windows
+# build, whose objects ccache hands to the clone's.
+run_pass=0
+run_fail=0
+if [ "${windows_built:-0}" = 1 ]; then
+  echo "== scripts/run.sh in a fresh clone"
+  bash tests/run/run_in_fresh_clone.sh build/results-run.txt || note_failure "scripts/run.sh in a fresh clone"
+  run_pass=$(grep -c '^passed ' build/results-run.txt 2>/dev/null)
+  run_fail=$(grep -c '^failed ' build/results-run.txt 2>/dev/null)
+fi
+
 # Count: the cases of every GoogleTest executable, plus each CTest test that
-# is not one, plus the fuzz runs.
+# is not one, plus the fuzz runs and the run command's cases.
 python3 scripts/count_results.py build/native/test-results build/native-asan/test-results \
-  build/windows/test-results --extra-passed "$fuzz_pass" --extra-failed "$fuzz_fail" \
-  --build-failures "$failures"
+  build/windows/test-results --extra-passed "$((fuzz_pass + ${run_pass:-0}))" \
+  --extra-failed "$((fuzz_fail + ${run_fail:-0}))" --build-failures "$failures"

@@ -53,7 +53,7 @@ void CPropertyDlg::RefreshProperties(HWND focusOwner) {
   Rebuild(focusOwner);
   SendMessageW(window, WM_SETREDRAW, TRUE, 0);
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-  // The old strip took the focus with it.
+  // The focus may have gone with the old page or strip.
   HWND tabs = Tabs();
   if (tabs && GetActiveWindow() == window) SetFocus(tabs);
 }
@@ -63,8 +63,15 @@ void CPropertyDlg::Rebuild(HWND focusOwner) {
   int tab = tabs ? TabCtrl_GetCurSel(tabs) : -1;
   if (tab < 0) tab = lastTab;
   DestroyPage();
-  if (tabs) DestroyWindow(tabs);
+  // The strip goes unless the new selection has the same tabs: making it
+  // again is a good part of switching between two controls.
+  spareTabs = tabs;
+  RebuildPageSet(focusOwner, tab);
+  if (spareTabs) DestroyWindow(spareTabs);
+  spareTabs = nullptr;
+}
 
+void CPropertyDlg::RebuildPageSet(HWND focusOwner, int tab) {
   HWND tree = focusOwner ? GetDlgItem(focusOwner, IDC_DIALOG_TREE) : nullptr;
   if (tree && GetFocus() == tree) {
     ShowNoProperties(tab);
@@ -105,7 +112,31 @@ std::uint32_t CPropertyDlg::SelectedOrder(const CDlgRes& shown) const {
   return 0;
 }
 
+bool CPropertyDlg::SpareTabsShow(const std::vector<const char16_t*>& texts) const {
+  if (!spareTabs || TabCtrl_GetItemCount(spareTabs) != static_cast<int>(texts.size())) return false;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    wchar_t text[32] = {};
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 32;
+    if (!TabCtrl_GetItem(spareTabs, static_cast<int>(i), &item) ||
+        std::wstring(text) != reinterpret_cast<const wchar_t*>(texts[i]))
+      return false;
+  }
+  return true;
+}
+
 HWND CPropertyDlg::CreateTabs(const std::vector<const char16_t*>& texts) {
+  if (SpareTabsShow(texts)) {
+    HWND tabs = spareTabs;
+    spareTabs = nullptr;
+    return tabs;
+  }
+  if (spareTabs) {
+    DestroyWindow(spareTabs);
+    spareTabs = nullptr;
+  }
   RECT client;
   GetClientRect(window, &client);
   HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", kTabStyle, 0, 0, client.right, client.bottom, window,

@@ -74,6 +74,8 @@ class CPropertyDlg {
  private:
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Rebuild(HWND focusOwner);
+  void RebuildPageSet(HWND focusOwner, int tab);
+  bool SpareTabsShow(const std::vector<const char16_t*>& texts) const;
   void SetCaption(int stringId);
   void OnTabChange();
   void OnClose();
@@ -84,6 +86,7 @@ class CPropertyDlg {
 
   CPropertyHost* host = nullptr;
   CPropertyPage* page = nullptr;  // owned by its window
+  HWND spareTabs = nullptr;       // the old strip during a refresh
 };
 
 // The one properties window of the program.

@@ -217,6 +217,9 @@ void CPropertyDlg::ShowPage(int templateId, int caption, ControlKind kind, bool 
 void CPropertyDlg::DestroyPage() {
   if (!pageWindow) return;
   if (page) page->closing = true;
+  // A field commits as it loses the focus, which it must while its page stands.
+  HWND focus = GetFocus();
+  if (focus && IsChild(pageWindow, focus)) SetFocus(Tabs());
   HWND closing = pageWindow;
   pageWindow = nullptr;
   DestroyWindow(closing);

@@ -2,8 +2,6 @@
 
 #include <commdlg.h>
 
-#include <vector>
-
 #include "editor/design/dlg_res.h"
 #include "editor/design/win/design_window.h"
 #include "editor/foundation/document_u.h"
@@ -34,8 +32,6 @@ ChooseFontProc LoadChooseFont() {
 const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
 std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
-
-bool IsCheckBox(const PageField& field) { return !field.combo; }
 
 }  // namespace
 
@@ -162,7 +158,7 @@ void CPropertyPage::ShowFont() {
 int CPropertyPage::OnCommand(int id, int code) {
   if (filling || !Dialog() || (!forDialog && !Control())) return 0;
   if (const PageField* field = FindPageField(templateId, id)) {
-    if (IsCheckBox(*field) && code == BN_CLICKED)
+    if (!field->combo && code == BN_CLICKED)
       return ApplyStyleField(id, IsDlgButtonChecked(hwnd, id) == BST_CHECKED ? 1 : 0);
     if (field->combo && code == CBN_SELCHANGE)
       return ApplyStyleField(id, static_cast<int>(SendDlgItemMessageW(hwnd, id, CB_GETCURSEL, 0, 0)));

@@ -399,9 +399,9 @@ TEST_F(PropertiesWindow, RefusedIdentifierKeepsTheWindowOpen) {
 
 TEST_F(PropertiesWindow, RenamedDialogShowsInTreeTitleScriptAndHeader) {
   Open();
+  // Leaving the page commits the field as it loses the focus.
   Type(Field(IDC_DLG_ID), L"IDD_RENAMED");
-  SendMessageW(g_propertyDlg.pageWindow, WM_COMMAND, MAKEWPARAM(IDC_DLG_ID, CBN_KILLFOCUS),
-               reinterpret_cast<LPARAM>(Field(IDC_DLG_ID)));
+  SwitchTab(1);
   EXPECT_EQ(dialog->name.View(), u"IDD_RENAMED");
   EXPECT_EQ(TextOf(static_cast<HWND>(dialog->window)), L"IDD_RENAMED");
   HTREEITEM root = TreeView_GetRoot(frame->Panel().Tree());

@@ -68,6 +68,29 @@ ensure_display() {
   return 0
 }
 
+# Runs a drive program in a virtual desktop, where Wine draws the captions that
+# a bare X server lacks. The desktop is the prefix's default for that program,
+# not explorer /desktop, which would hide the drive's exit status.
+drive_in_desktop() {  # drive_in_desktop DRIVE.exe DESKTOP-NAME ARGS...
+  local drive="$1" desktop="$2"; shift 2
+  local program reg
+  program=$(basename "$drive")
+  if [ ! -f "$WINEPREFIX/.desktop-$program" ]; then
+    reg="$run_dir/desktop-$desktop.reg"
+    cat >"$reg" <<EOF
+REGEDIT4
+
+[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\$program\\Explorer]
+"Desktop"="$desktop"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
+"$desktop"="1024x768"
+EOF
+    "$root/build/windows/wine-run" regedit /S "Z:${reg//\//\\}" && touch "$WINEPREFIX/.desktop-$program"
+  fi
+  "$root/build/windows/wine-run" "$root/$drive" "$@"
+}
+
 # A session that went wrong still shows what it saw, and ends the run as failed.
 session_failed() {  # session_failed SCREENSHOT
   echo "run.sh: the session reported a problem (see above)" >&2
@@ -108,8 +131,7 @@ run_vantrel() {
   local shot="$root/build/windows/screenshots/vantrel_run.png"
   mkdir -p "$(dirname "$shot")"
   rm -f "$shot"
-  "$root/build/windows/wine-run" explorer /desktop=vantrel,1024x768 "Z:$root/$drive" "Z:$root/$exe" \
-    "Z:$workdir" "Z:$shot" || session_failed "$shot"
+  drive_in_desktop "$drive" vantrel "Z:$root/$exe" "Z:$workdir" "Z:$shot" || session_failed "$shot"
   echo "$shot"
 }
 
@@ -135,8 +157,7 @@ run_morvid() {
   local shot="$root/build/windows/screenshots/morvid_run.png"
   mkdir -p "$(dirname "$shot")"
   rm -f "$shot"
-  "$root/build/windows/wine-run" explorer /desktop=morvid,1024x768 "Z:$root/$drive" "Z:$root/$exe" \
-    "$win_script" "Z:$shot" || session_failed "$shot"
+  drive_in_desktop "$drive" morvid "Z:$root/$exe" "$win_script" "Z:$shot" || session_failed "$shot"
   echo "$shot"
 }
 

@@ -6,3 +6,4 @@
 #define IDC_VBAR 1003
 #define IDC_HBAR 1004
 #define IDC_CHECK1 1005
+#define IDC_FRAME1 1006

@@ -16,6 +16,7 @@
 #include "editor/design/dlg_res.h"
 #include "editor/design/win/design_window.h"
 #include "editor/foundation/win/float_tool_bar_u.h"
+#include "editor/properties/page_rules.h"
 #include "editor/properties/win/property_dlg.h"
 #include "editor/resources/resource.h"
 #include "win_test_util.h"
@@ -31,6 +32,7 @@ constexpr int kList = 4;
 constexpr int kVBar = 5;
 constexpr int kHBar = 6;
 constexpr int kStatic = 7;
+constexpr int kPicture = 9;
 
 std::wstring TextOf(HWND window) {
   wchar_t text[256] = {};
@@ -93,6 +95,50 @@ class BoxAnswerer {
 
 BoxAnswerer* BoxAnswerer::current = nullptr;
 HWND BoxAnswerer::owner = nullptr;
+
+INT_PTR CALLBACK QuietProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+// Every field a page's rules name is on its template, as a check box or a
+// combo box; a missing one would leave its style bits out of reach.
+TEST(PropertyPages, EveryTemplateHoldsItsFields) {
+  HWND owner = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PROPERTIES), nullptr, QuietProc, 0);
+  ASSERT_NE(owner, nullptr);
+  EXPECT_EQ(TextOf(owner), L"Свойства");
+  RECT size = {0, 0, 307, 95}, client;
+  MapDialogRect(owner, &size);
+  GetClientRect(owner, &client);
+  EXPECT_EQ(client.right, size.right);
+  EXPECT_EQ(client.bottom, size.bottom);
+  for (int page : {IDD_PAGE_GENERAL, IDD_PAGE_STATIC, IDD_PAGE_EX_STYLES, IDD_PAGE_RADIO, IDD_PAGE_PUSH, IDD_PAGE_CHECK,
+                   IDD_PAGE_GROUP, IDD_PAGE_GENERAL_NO_TEXT, IDD_PAGE_EDIT, IDD_PAGE_COMBO, IDD_PAGE_LIST,
+                   IDD_PAGE_SCROLL, IDD_PAGE_UPDOWN, IDD_PAGE_PROGRESS, IDD_PAGE_SLIDER, IDD_PAGE_DIALOG,
+                   IDD_PAGE_DIALOG_STYLES, IDD_PAGE_DIALOG_MORE, IDD_PAGE_DIALOG_EX}) {
+    HWND made = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(page), owner, QuietProc, 0);
+    ASSERT_NE(made, nullptr) << page;
+    // As written in the template (a made window shows DS_CONTROL as WS_EX_CONTROLPARENT).
+    const auto* header = static_cast<const DWORD*>(LockResource(LoadResource(
+        nullptr, FindResourceW(nullptr, MAKEINTRESOURCEW(page), reinterpret_cast<LPCWSTR>(RT_DIALOG)))));
+    ASSERT_NE(header, nullptr);
+    const DWORD exStyle = header[2], style = header[3];  // after version, signature and help id
+    const bool controlParent = page < IDD_PAGE_DIALOG_MORE;
+    EXPECT_EQ((exStyle & WS_EX_CONTROLPARENT) != 0, controlParent) << page;
+    EXPECT_EQ((style & DS_CONTROL) != 0, !controlParent) << page;
+    EXPECT_EQ(style & (WS_CHILD | WS_VISIBLE), static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
+    const PageTable table = PageFields(page);
+    for (size_t i = 0; i < table.count; ++i) {
+      HWND field = GetDlgItem(made, table.fields[i].id);
+      ASSERT_NE(field, nullptr) << table.fields[i].id;
+      wchar_t name[32] = {};
+      GetClassNameW(field, name, 32);
+      EXPECT_STREQ(name, table.fields[i].combo ? L"ComboBox" : L"Button") << table.fields[i].id;
+      if (!table.fields[i].combo) {
+        EXPECT_EQ(GetWindowLongPtrW(field, GWL_STYLE) & 0xF, BS_AUTOCHECKBOX);
+      }
+    }
+    DestroyWindow(made);
+  }
+  DestroyWindow(owner);
+}
 
 class PropertiesWindow : public ::testing::Test {
  protected:
@@ -239,6 +285,12 @@ TEST_F(PropertiesWindow, NoPropertiesForTwoControlsNoneTheTreeAndAMinimisedWindo
   EXPECT_EQ(Caption(), L"Нет свойств");
   SetFocus(static_cast<HWND>(dialog->window));
   hooks->RefreshProperties();
+  EXPECT_EQ(Caption(), L"Свойства статического текста");
+
+  // A picture has no pages: an empty strip, and the caption stays.
+  Select(kPicture);
+  EXPECT_EQ(TabCount(), 0);
+  EXPECT_EQ(g_propertyDlg.pageWindow, nullptr);
   EXPECT_EQ(Caption(), L"Свойства статического текста");
 
   ShowWindow(static_cast<HWND>(dialog->window), SW_MINIMIZE);
@@ -393,7 +445,7 @@ TEST_F(PropertiesWindow, RefusedIdentifierKeepsTheWindowOpen) {
   Type(Field(IDC_GNX_ID), L"IDC_EDIT");
   SendMessageW(g_propertyDlg.window, WM_CLOSE, 0, 0);
   EXPECT_EQ(g_propertyDlg.window, nullptr);
-  EXPECT_EQ(dialog->ControlAt(kEdit)->id, 1006);
+  EXPECT_EQ(dialog->ControlAt(kEdit)->id, 1007);
   EXPECT_EQ(hooks->Document().modified, 1);
 }
 

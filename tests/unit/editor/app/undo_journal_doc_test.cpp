@@ -83,11 +83,15 @@ TEST_F(UndoJournalDoc, UndoAcrossTwoDialogsKeepsControlsAndHeaderInStep) {
   designtest::PlacePushButton(Dialog(1), doc.ids, doc.journal);
   SaveAndCheckNames({"IDD_ONE", "IDD_TWO", "IDC_NAME", "IDC_OTHER", "IDC_BUTTON1"});
 
+  // The placement is newest: it is undone in its own dialog, the one the
+  // user has not gone back to.
   doc.modified = 0;
+  EXPECT_EQ(doc.journal.NewestDialog(), &Dialog(1));
   ASSERT_EQ(Undo(), 1);
   EXPECT_EQ(doc.modified, 1);
   SaveAndCheckNames({"IDD_ONE", "IDD_TWO", "IDC_NAME", "IDC_OTHER"});
 
+  EXPECT_EQ(doc.journal.NewestDialog(), &Dialog(0));
   ASSERT_EQ(Undo(), 1);
   SaveAndCheckNames({"IDD_ONE", "IDD_TWO", "IDC_NAME", "IDC_OTHER", "IDC_GO"});
   EXPECT_NE(ReadBytes("Resource.h").find("#define IDC_GO\t\t104"), std::string::npos);

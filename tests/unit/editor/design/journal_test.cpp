@@ -109,33 +109,6 @@ TEST_F(JournalTest, ElevenDeletionsAndElevenUndosRestoreOnlyTheLastTen) {
   EXPECT_EQ(ids.history.Size(), 0u);
 }
 
-// Delete in one dialog, place in another, go back and undo: the undo goes to
-// the dialog of the newest entry, and the table moves with each dialog.
-TEST_F(JournalTest, EachUndoGoesToItsOwnDialogWithItsIdentifiers) {
-  auto second = NewDialog("IDD_B", {"IDC_OTHER"});
-  auto first = NewDialog("IDD_A", {"IDC_NAME", "IDC_GO"});
-  const std::uint16_t goValue = first->ControlAt(2)->id;
-  Delete(*first, {2});
-  Place(*second);
-  // The newest value went with the deleted control, so the new one takes it.
-  EXPECT_EQ(second->ControlAt(2)->id, goValue);
-  EXPECT_EQ(Names(*second), (std::vector<std::string>{"IDC_OTHER", "IDC_BUTTON1"}));
-
-  EXPECT_EQ(journal.NewestDialog(), second.get());
-  EXPECT_EQ(Undo(), Result::Undone);
-  EXPECT_EQ(undone, second.get());
-  EXPECT_EQ(Names(*first), (std::vector<std::string>{"IDC_NAME"}));
-  EXPECT_EQ(Names(*second), (std::vector<std::string>{"IDC_OTHER"}));
-  EXPECT_EQ(TableNames(), (std::vector<std::string>{"IDD_B", "IDC_OTHER", "IDD_A", "IDC_NAME"}));
-
-  EXPECT_EQ(journal.NewestDialog(), first.get());
-  EXPECT_EQ(Undo(), Result::Undone);
-  EXPECT_EQ(undone, first.get());
-  EXPECT_EQ(Names(*first), (std::vector<std::string>{"IDC_NAME", "IDC_GO"}));
-  EXPECT_EQ(TableNames(), (std::vector<std::string>{"IDD_B", "IDC_OTHER", "IDD_A", "IDC_NAME", "IDC_GO"}));
-  EXPECT_EQ(journal.NewestDialog(), nullptr);
-}
-
 // A placement's identifier may be shared with another dialog: taking the
 // control back leaves the other dialog's use alone.
 TEST_F(JournalTest, UndoOfAPlacementKeepsANameOtherDialogsUse) {

@@ -79,11 +79,14 @@ class Arranger {
     return 1;
   }
 
-  // The records and windows change only once every rectangle was computed.
+  // The records and windows change only once every rectangle was computed,
+  // and only those that moved: a window move is the costly part.
   std::vector<std::uint32_t> Commit() {
     std::vector<std::uint32_t> orders;
     orders.reserve(changed.size());
     for (const Change& change : changed) {
+      DlgRect current;
+      if (dialog.RectDialogUnits(change.order, current) && current == change.rect) continue;
       dialog.MoveControl(change.order, change.rect, surface.map);
       orders.push_back(change.order);
     }
@@ -203,6 +206,7 @@ std::vector<std::uint32_t> ArrangeControls(int command, CDlgRes& dialog, const s
   if (rule == nullptr || selected.size() < rule->minimum || !surface.Valid()) return {};
   Arranger arranger(dialog, surface);
   if (!arranger.Run(*rule, selected)) return {};
-  CDocumentU::MarkModified();
-  return arranger.Commit();
+  std::vector<std::uint32_t> moved = arranger.Commit();
+  if (!moved.empty()) CDocumentU::MarkModified();
+  return moved;
 }

@@ -33,9 +33,10 @@ struct ArrangedControl {
 };
 
 // Runs the command on the selected controls, primary first, keeping them
-// inside the surface by shifting, and marks the document modified. Returns
-// the orders of the controls written, in the order they were written; none
-// when the command is unknown, fewer controls are selected than it needs, or
-// a rectangle cannot be mapped (then nothing is changed).
+// inside the surface by shifting. Returns the orders of the controls that
+// moved, in the order they were moved, and marks the document modified when
+// there are any; none when the command is unknown, fewer controls are
+// selected than it needs, or a rectangle cannot be mapped (then nothing is
+// changed).
 std::vector<std::uint32_t> ArrangeControls(int command, CDlgRes& dialog, const std::vector<ArrangedControl>& selected,
                                            const CSurfaceGeometry& surface);

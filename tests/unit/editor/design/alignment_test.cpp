@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Arrange, ::testing::ValuesIn(kCases),
 
 const ArrangeCase kThree = {"", 0, {{10, 5, 40, 30}, {60, 20, 20, 10}, {90, 40, 5, 5}}, {}, {}};
 
-TEST(Arrange, ReportsWhatItWroteAndMarksTheDocumentModified) {
+TEST(Arrange, ReportsWhatMovedAndMarksTheDocumentModified) {
   ModifiedFlag doc;
   CDlgRes dialog;
   Fill(dialog, kThree);
@@ -153,9 +153,13 @@ TEST(Arrange, ReportsWhatItWroteAndMarksTheDocumentModified) {
   EXPECT_TRUE(ArrangeControls(kSpreadHorizontally, dialog, Selected(dialog, {1, 2}, map), surface).empty());
   EXPECT_EQ(doc.modified, 0);
 
-  const auto written = ArrangeControls(kSameSize, dialog, Selected(dialog, {3, 1, 2}, map), surface);
-  EXPECT_EQ(written, (std::vector<std::uint32_t>{1, 2}));
+  EXPECT_EQ(ArrangeControls(kAlignLeft, dialog, Selected(dialog, {1, 2}, map), surface),
+            (std::vector<std::uint32_t>{2}));
   EXPECT_EQ(doc.modified, 1);
+  // Aligned again, nothing moves and nothing is marked.
+  doc.modified = 0;
+  EXPECT_TRUE(ArrangeControls(kAlignLeft, dialog, Selected(dialog, {1, 2}, map), surface).empty());
+  EXPECT_EQ(doc.modified, 0);
   EXPECT_TRUE(ArrangeControls(3111, dialog, Selected(dialog, {1, 2, 3}, map), surface).empty());
 }
 

@@ -51,7 +51,8 @@ void Pump() {
   }
 }
 
-// 200 push buttons in a grid, each 20 × 10 units, 4 units apart.
+// 200 push buttons in a grid, of sizes around 18 × 9 units, so that every
+// command moves or sizes nearly all of them.
 void WriteScript(const std::string& folder) {
   std::ofstream header(folder + "\\Resource.h", std::ios::binary);
   std::ofstream script(folder + "\\grid.rc", std::ios::binary);
@@ -61,7 +62,7 @@ void WriteScript(const std::string& folder) {
   for (int k = 0; k < kColumns * kRows; ++k) {
     header << "#define IDC_B" << k << " " << 1000 + k << "\r\n";
     script << "    PUSHBUTTON \"" << k << "\",IDC_B" << k << "," << 5 + (k % kColumns) * 24 + (k / kColumns) << ","
-           << 5 + (k / kColumns) * 14 << ",20,10\r\n";
+           << 5 + (k / kColumns) * 14 << "," << 16 + k % 5 << "," << 8 + k % 3 << "\r\n";
   }
   script << "END\r\n";
 }

@@ -6,13 +6,15 @@
 
 class CFrameDesignHost : public CDesignHost {
  public:
-  explicit CFrameDesignHost(CFrame& frame) : frame(frame) {}
+  explicit CFrameDesignHost(CFrame& frame, IdentifierTable* ids = nullptr) : frame(frame), ids(ids) {}
   HWND FrameWindow() override { return frame.Window(); }
   HMENU MenuAnchor() override { return frame.ProjectMenu(); }
   void DesignWindowDestroyed(HWND designWindow) override { frame.ForgetDesignWindow(designWindow); }
   void RefreshProperties() override { frame.RefreshProperties(); }
   void ShowProperties() override { frame.ShowProperties(); }
+  IdentifierTable* Identifiers() override { return ids; }
 
  private:
   CFrame& frame;
+  IdentifierTable* ids;
 };

@@ -1,4 +1,19 @@
 // The shell's editing commands on the dialog of the active design window.
 #include "editor/app/win/doc_shell_hooks.h"
 
-void DocShellHooks::DeleteControls() {}
+#include "editor/app/win/frame.h"
+#include "editor/design/win/design_window.h"
+
+// The identifiers first (the table keeps a snapshot for undo), then the
+// controls with their own undo record. Every deletion is recorded here.
+void DocShellHooks::DeleteControls() {
+  if (!frame) return;
+  CDlgRes* dialog = CDesignWindow::DialogOf(frame->ActiveDesignWindow());
+  if (!dialog || dialog->type != kResourceDialog) return;
+  const std::vector<std::uint16_t> values = dialog->SelectedIds();
+  if (values.empty()) return;
+  doc->ids.ReleaseControlIds(dialog->name.Ansi(), values);
+  dialog->DeleteSelectedControls();
+  CDocumentU::MarkModified();
+  frame->RefreshProperties();
+}

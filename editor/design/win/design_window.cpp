@@ -62,36 +62,7 @@ bool IsMouseMessage(UINT message) {
   }
 }
 
-// A control on the surface never reacts to the mouse itself: the surface
-// dialog gets every click. Inside a group box the clicks go through to what
-// lies beneath, so only its frame band belongs to it.
-LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR ref) {
-  auto* self = reinterpret_cast<CDesignWindow*>(ref);
-  if (message == WM_NCHITTEST) {
-    const LRESULT hit = DefSubclassProc(control, message, wParam, lParam);
-    if (hit != HTTRANSPARENT) return HTCLIENT;
-    const int order = GetDlgCtrlID(control);
-    if (self->Dialog().KindAt(static_cast<std::uint32_t>(order)) != ControlKind::GroupBox) return HTCLIENT;
-    RECT inner;
-    GetWindowRect(control, &inner);
-    RECT margin = {2, 7, 2, 2};
-    MapDialogRect(self->SurfaceDialog(), &margin);
-    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    inner.left += margin.left;
-    inner.top += margin.top;
-    inner.right -= margin.right;
-    inner.bottom -= margin.bottom;
-    return PtInRect(&inner, pt) ? HTTRANSPARENT : HTCLIENT;
-  }
-  if (IsMouseMessage(message) && self->SurfaceDialog()) {
-    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    MapWindowPoints(control, self->SurfaceDialog(), &pt, 1);
-    SendMessageW(self->SurfaceDialog(), message, wParam, MAKELPARAM(pt.x, pt.y));
-    return 0;
-  }
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(control, ControlProc, kControlSubclass);
-  return DefSubclassProc(control, message, wParam, lParam);
-}
+POINT PointOf(LPARAM lParam) { return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}; }
 
 int FindPopup(HMENU bar, HMENU popup) {
   const int n = GetMenuItemCount(bar);
@@ -141,6 +112,54 @@ int CWindowUnitMap::MapDialogRect(DlgRect& rect) const {
 }
 
 void CDesignWindow::SetHost(CDesignHost* host) { g_host = host; }
+
+CDesignHost* CDesignWindow::Host() { return g_host; }
+
+// A control on the surface never reacts to the mouse itself: the surface
+// dialog gets every click. Inside a group box the clicks go through to what
+// lies beneath, so only its frame band belongs to it.
+LRESULT CALLBACK CDesignWindow::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR ref) {
+  auto* self = reinterpret_cast<CDesignWindow*>(ref);
+  if (message == WM_NCHITTEST) {
+    const LRESULT hit = DefSubclassProc(control, message, wParam, lParam);
+    if (hit != HTTRANSPARENT) return HTCLIENT;
+    const int order = GetDlgCtrlID(control);
+    if (self->dialog.KindAt(static_cast<std::uint32_t>(order)) != ControlKind::GroupBox) return HTCLIENT;
+    RECT inner;
+    GetWindowRect(control, &inner);
+    RECT margin = {2, 7, 2, 2};
+    ::MapDialogRect(self->surfaceDialog, &margin);
+    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    inner.left += margin.left;
+    inner.top += margin.top;
+    inner.right -= margin.right;
+    inner.bottom -= margin.bottom;
+    return PtInRect(&inner, pt) ? HTTRANSPARENT : HTCLIENT;
+  }
+  if (IsMouseMessage(message) && self->surfaceDialog) {
+    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    MapWindowPoints(control, self->surfaceDialog, &pt, 1);
+    SendMessageW(self->surfaceDialog, message, wParam, MAKELPARAM(pt.x, pt.y));
+    return 0;
+  }
+  switch (message) {
+    case WM_SETCURSOR:
+      SetCursor(self->SurfaceCursor());
+      return TRUE;
+    case WM_PAINT: {
+      const LRESULT painted = DefSubclassProc(control, message, wParam, lParam);
+      self->AfterControlPaint(control);
+      return painted;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(control, ControlProc, kControlSubclass);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(control, message, wParam, lParam);
+}
 
 CDesignWindow* CDesignWindow::FromWindow(HWND designWindow) {
   return designWindow ? static_cast<CDesignWindow*>(GetPropW(designWindow, kObjectProperty)) : nullptr;
@@ -220,9 +239,38 @@ LRESULT CDesignWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCRBUTTONDOWN:
       SetFocus(hwnd);
       break;
+    case WM_PAINT:
+      OnPaint();
+      return 0;
     case WM_LBUTTONDOWN:
+      SetFocus(hwnd);
+      OnDesignButtonDown(PointOf(lParam));
+      return 0;
     case WM_RBUTTONDOWN:
       SetFocus(hwnd);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (GetCapture() == hwnd) OnDragMove(PointOf(lParam));
+      return 0;
+    case WM_LBUTTONUP:
+      if (GetCapture() == hwnd) OnDragEnd(PointOf(lParam), wParam);
+      return 0;
+    case WM_CAPTURECHANGED:
+      OnCaptureLost();
+      return 0;
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wParam) == hwnd && LOWORD(lParam) == HTCLIENT) {
+        POINT at;
+        GetCursorPos(&at);
+        ScreenToClient(hwnd, &at);
+        if (HCURSOR cursor = FrameCursor(at)) {
+          SetCursor(cursor);
+          return TRUE;
+        }
+      }
+      break;
+    case WM_KEYDOWN:
+      OnKeyDown(wParam);
       return 0;
     case WM_DESTROY:
       OnDestroy();
@@ -325,7 +373,7 @@ void CDesignWindow::EraseBackground(HDC dc) {
   RestoreDC(dc, saved);
 }
 
-INT_PTR CALLBACK CDesignWindow::SurfaceProc(HWND surface, UINT message, WPARAM, LPARAM lParam) {
+INT_PTR CALLBACK CDesignWindow::SurfaceProc(HWND surface, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     auto* self = reinterpret_cast<CDesignWindow*>(lParam);
     SetWindowLongPtrW(surface, DWLP_USER, lParam);
@@ -338,8 +386,23 @@ INT_PTR CALLBACK CDesignWindow::SurfaceProc(HWND surface, UINT message, WPARAM, 
     case WM_NCHITTEST:
       SetWindowLongPtrW(surface, DWLP_MSGRESULT, HTCLIENT);
       return TRUE;
+    case WM_SETCURSOR:
+      SetCursor(self->SurfaceCursor());
+      SetWindowLongPtrW(surface, DWLP_MSGRESULT, TRUE);
+      return TRUE;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+      self->OnSurfaceButtonDown(PointOf(lParam), wParam, message == WM_LBUTTONDBLCLK);
+      return TRUE;
+    case WM_MOUSEMOVE:
+      if (GetCapture() == surface) self->OnDragMove(PointOf(lParam));
+      return TRUE;
+    case WM_LBUTTONUP:
+      if (GetCapture() == surface) self->OnDragEnd(PointOf(lParam), wParam);
+      return TRUE;
+    case WM_CAPTURECHANGED:
+      self->OnCaptureLost();
+      return TRUE;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
       SetFocus(self->hwnd);

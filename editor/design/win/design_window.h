@@ -6,9 +6,14 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <vector>
+
+#include "editor/design/drag_geometry.h"
 #include "editor/design/surface_link.h"
 
 class CDlgRes;
+class IdentifierTable;
 struct DlgItem;
 
 // What a design window needs of the shell around it.
@@ -23,6 +28,9 @@ class CDesignHost {
   virtual void RefreshProperties() = 0;
   // A double click on a control or on the dialog: the properties window.
   virtual void ShowProperties() {}
+  // The document's identifiers, from which placed controls get theirs; null
+  // when there is no document (then nothing can be placed).
+  virtual IdentifierTable* Identifiers() { return nullptr; }
 };
 
 // Pixels of a dialog window's own dialog units.
@@ -76,7 +84,11 @@ class CDesignWindow : public CSurfaceLink {
  private:
   CDesignWindow(HWND window, CDlgRes& dialog) : hwnd(window), dialog(dialog) {}
 
+  static CDesignHost* Host();
+
   static INT_PTR CALLBACK SurfaceProc(HWND surface, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR ref);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   int OnCreate();
   // The surface dialog made from the model's template, its whole window
@@ -90,9 +102,59 @@ class CDesignWindow : public CSurfaceLink {
   // Subclasses the control and disables its inner windows.
   void TakeOverControl(HWND control);
 
+  // Mouse, keyboard and cursor (surface_input.cpp). Points are client
+  // pixels of the window named.
+  void OnSurfaceButtonDown(POINT surfacePoint, WPARAM keys, bool doubleClick);
+  void OnDesignButtonDown(POINT designPoint);
+  void OnDragMove(POINT at);
+  void OnDragEnd(POINT at, WPARAM keys);
+  void OnCaptureLost();
+  void OnKeyDown(WPARAM key);
+  HCURSOR SurfaceCursor() const;
+  // The cursor over a frame handle of the design window, or null.
+  HCURSOR FrameCursor(POINT designPoint) const;
+  // The topmost control whose window takes the point, or null.
+  HWND ControlUnder(POINT surfacePoint) const;
+  int HitControlHandles(POINT surfacePoint) const;
+  int HitFrameHandles(POINT designPoint) const;
+  // A drag begins: its snapshot from `feedbackWindow`, the capture for
+  // `captureWindow` and the start point in its client pixels.
+  void BeginDrag(int mode, HWND feedbackWindow, HWND captureWindow, POINT start);
+  // The outlines of the drag for a pointer offset; 1 when they were shown.
+  int ShowDragOutline(POINT offset);
+  // What mouse up makes of a drag whose outline was shown.
+  void ApplyDrag(POINT offset);
+  void ApplyRubberBand(POINT at);
+  void PlaceFromTool(POINT offset);
+  void SelectionChanged();
+  // No tool in any open dialog, and no palette button pressed.
+  void CancelTools();
+
+  // Painting (surface_paint.cpp).
+  void OnPaint();
+  void AfterControlPaint(HWND control);
+  void DrawControlHandles();
+  void DrawFrameHandles(HDC dc);
+  // The surface dialog's window rectangle and its client origin, in the
+  // design window's client pixels.
+  DlgRect SurfaceFrame() const;
+  POINT SurfaceOrigin() const;
+
   HWND hwnd;
   CDlgRes& dialog;
   HWND surfaceDialog = nullptr;
+  // The selected controls when the drag began, primary first.
+  std::vector<std::uint32_t> dragOrders;
+  bool dragging = false;
+};
+
+// The surface dialog's unit mapping and the geometry of its edits, as they
+// are now.
+class CLiveGeometry {
+ public:
+  CLiveGeometry(HWND surface, const CDlgRes& dialog);
+  CWindowUnitMap map;
+  CSurfaceGeometry geometry;
 };
 
 // Puts the dialog menu into the frame's menu bar right after `anchor`

@@ -63,6 +63,8 @@ using UniqueHDc = UniqueHandle<HDC, DcDeleter>;
 class WindowDc {
  public:
   explicit WindowDc(HWND window) : window(window), dc(GetDC(window)) {}
+  // With GetDCEx's flags: what the DC is clipped to.
+  WindowDc(HWND window, DWORD flags) : window(window), dc(GetDCEx(window, nullptr, flags)) {}
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;
   ~WindowDc() {

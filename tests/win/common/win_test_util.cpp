@@ -223,4 +223,29 @@ void LeftButtonOnScreen(POINT at, bool down) {
   SendInput(1, &input, sizeof(INPUT));
 }
 
+void MoveOnScreen(POINT at) {
+  INPUT input = LeftButton(at, false);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+void KeyOnScreen(WORD key, bool down) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  // Arrows are extended keys; without the flag they arrive as the keypad's.
+  if (key == VK_UP || key == VK_DOWN || key == VK_LEFT || key == VK_RIGHT || key == VK_DELETE)
+    input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+void PressKey(WORD key, std::initializer_list<WORD> held) {
+  for (WORD k : held) KeyOnScreen(k, true);
+  KeyOnScreen(key, true);
+  KeyOnScreen(key, false);
+  for (auto k = held.end(); k != held.begin();) KeyOnScreen(*--k, false);
+}
+
 }  // namespace wintest

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,12 @@ void PumpPending();
 void ClickOnScreen(POINT at, int clicks = 1);
 // One press or release of the left button at a point of the screen.
 void LeftButtonOnScreen(POINT at, bool down);
+// The pointer moved to a point of the screen, buttons as they are.
+void MoveOnScreen(POINT at);
+// A key held down or let go (VK_SHIFT, VK_CONTROL around clicks).
+void KeyOnScreen(WORD key, bool down);
+// A key pressed and released while the keys in `held` are down.
+void PressKey(WORD key, std::initializer_list<WORD> held = {});
 
 // Top-to-bottom 32-bit BGRA pixels of a window's client area.
 struct Pixels {

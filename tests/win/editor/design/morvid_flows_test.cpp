@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -193,6 +195,73 @@ class Morvid : public ::testing::Test {
     return found;
   }
 
+  // Editing on a design window from outside, with real input.
+  HWND Surface(HWND designWindow) { return GetWindow(designWindow, GW_CHILD); }
+  bool Captured() {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(frame, nullptr), &info) && info.hwndCapture != nullptr;
+  }
+  static void Settle(DWORD ms = 150) { wintest::PumpUntil([] { return false; }, ms); }
+  void Drag(POINT from, std::initializer_list<POINT> path, std::initializer_list<WORD> keys = {}) {
+    for (WORD key : keys) wintest::KeyOnScreen(key, true);
+    wintest::LeftButtonOnScreen(from, true);
+    wintest::PumpUntil([&] { return Captured(); }, 3000);
+    // The capture makes Wine read the keys back from the X server, which
+    // never saw them held: they are pressed again for mouse up.
+    for (WORD key : keys) wintest::KeyOnScreen(key, true);
+    POINT last = from;
+    for (POINT at : path) {
+      wintest::MoveOnScreen(at);
+      Settle();
+      last = at;
+    }
+    wintest::LeftButtonOnScreen(last, false);
+    wintest::PumpUntil([&] { return !Captured(); }, 3000);
+    for (WORD key : keys) wintest::KeyOnScreen(key, false);
+    Settle();
+  }
+  void Click(POINT at, std::initializer_list<WORD> keys = {}) { Drag(at, {}, keys); }
+  // A point of the surface dialog given in dialog units, by the scale of a
+  // control whose rectangle in units is known.
+  struct UnitScale {
+    HWND surface;
+    double x;
+    double y;
+    POINT At(double ux, double uy) const {
+      POINT p = {static_cast<LONG>(ux * x + 0.5), static_cast<LONG>(uy * y + 0.5)};
+      ClientToScreen(surface, &p);
+      return p;
+    }
+  };
+  UnitScale ScaleOf(HWND surface, int order, int cx, int cy) {
+    RECT rc;
+    GetWindowRect(GetDlgItem(surface, order), &rc);
+    return {surface, (rc.right - rc.left) / static_cast<double>(cx), (rc.bottom - rc.top) / static_cast<double>(cy)};
+  }
+  POINT CentreOf(HWND window) {
+    RECT rc;
+    GetWindowRect(window, &rc);
+    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+  }
+  // Saves and waits for the script to change.
+  std::string SaveScript() {
+    const std::string before = ReadBytes(folder + L"\\dialogs.rc");
+    Command(IDM_SAVE);
+    wintest::PumpUntil([&] { return ReadBytes(folder + L"\\dialogs.rc") != before; }, 10000);
+    wintest::PumpUntil([&] { return !Exists(folder + L"\\ex0001.tmp"); }, 5000);
+    return ReadBytes(folder + L"\\dialogs.rc");
+  }
+  // Closing with unsaved changes asks first; Cancel keeps the program.
+  void ExpectSavePromptOnClose() {
+    PostMessageW(frame, WM_CLOSE, 0, 0);
+    HWND box = WaitForBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(BoxText(box).find(L"Документ изменен. Сохранить изменения ?"), std::wstring::npos);
+    Answer(box, IDCANCEL);
+    EXPECT_TRUE(IsWindow(frame));
+  }
+
   std::wstring folder;
   ChildProcess program;
   HWND frame = nullptr;
@@ -353,4 +422,122 @@ TEST_F(Morvid, NextDialogNameFillsTheGap) {
   EXPECT_EQ(Text(ActiveChild()), L"IDD_DLG2");
   EXPECT_EQ(TreeLines(),
             (std::vector<std::wstring>{L"gaps.rc", L" Диалоги", L"  IDD_DLG1", L"  IDD_DLG3", L"  IDD_DLG2"}));
+}
+
+namespace {
+
+// The text from a dialog's statement to its END.
+std::string DialogBlock(const std::string& script, const std::string& name) {
+  const size_t start = script.find("\r\n" + name + " DIALOG");
+  if (start == std::string::npos) return {};
+  const size_t end = script.find("\r\nEND\r\n", start);
+  return script.substr(start, end == std::string::npos ? std::string::npos : end + 7 - start);
+}
+
+// The numbers of a control line: x, y, cx, cy.
+std::vector<int> Numbers(const std::smatch& m) {
+  std::vector<int> n;
+  for (size_t i = 1; i < m.size(); ++i) n.push_back(std::stoi(m[i].str()));
+  return n;
+}
+
+}  // namespace
+
+TEST_F(Morvid, PlacingAPushButtonAndSavingWritesItsLineAndDefine) {
+  Copy(L"dialogs.rc", L"dialogs.rc");
+  Copy(L"Resource.h", L"Resource.h");
+  Start(L"dialogs.rc", folder);
+  HWND mid = OpenByDoubleClick(L"IDD_MID");
+  ASSERT_NE(mid, nullptr);
+  HWND surface = Surface(mid);
+  const UnitScale units = ScaleOf(surface, 1, 40, 14);
+
+  HWND palette = program.FindTopWindow(L"ParentTB_ClassName");
+  ASSERT_NE(palette, nullptr);
+  HWND toolbar = FindWindowExW(palette, nullptr, L"ToolbarWindow32", nullptr);
+  ASSERT_NE(toolbar, nullptr);
+  const LRESULT index = SendMessageW(toolbar, TB_COMMANDTOINDEX, IDM_TOOL_PUSH_BUTTON, 0);
+  RemoteBuffer remote(program.Handle(), sizeof(RECT));
+  ASSERT_TRUE(SendMessageW(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index), remote.Param()));
+  RECT tool = remote.Read<RECT>();
+  MapWindowPoints(toolbar, nullptr, reinterpret_cast<POINT*>(&tool), 2);
+  wintest::ClickOnScreen({(tool.left + tool.right) / 2, (tool.top + tool.bottom) / 2});
+  ASSERT_TRUE(wintest::PumpUntil([&] { return SendMessageW(toolbar, TB_ISBUTTONCHECKED, IDM_TOOL_PUSH_BUTTON, 0) != 0; }));
+
+  Drag(units.At(50, 6), {units.At(90, 6)});  // only across: nothing, and the tool stays
+  EXPECT_EQ(GetDlgItem(surface, 2), nullptr);
+  EXPECT_NE(SendMessageW(toolbar, TB_ISBUTTONCHECKED, IDM_TOOL_PUSH_BUTTON, 0), 0);
+  Drag(units.At(90, 26), {units.At(80, 20), units.At(50, 6)});  // from right to left
+  ASSERT_TRUE(wintest::PumpUntil([&] { return GetDlgItem(surface, 2) != nullptr; }));
+  EXPECT_EQ(Text(GetDlgItem(surface, 2)), L"Button");
+  EXPECT_EQ(SendMessageW(toolbar, TB_ISBUTTONCHECKED, IDM_TOOL_PUSH_BUTTON, 0), 0);  // one control per tool
+
+  ExpectSavePromptOnClose();
+  const std::string mid_block = DialogBlock(SaveScript(), "IDD_MID");
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(mid_block, m, std::regex("\r\n   PUSHBUTTON \"Button\",IDC_BUTTON1,(\\d+),(\\d+),(\\d+),(\\d+)\r\n")))
+      << mid_block;
+  const std::vector<int> rect = Numbers(m);
+  const int drawn[] = {50, 6, 40, 20};  // as far as the pixels of this font allow
+  for (int i = 0; i < 4; ++i) EXPECT_NEAR(rect[static_cast<size_t>(i)], drawn[i], 1) << i;
+  EXPECT_TRUE(std::regex_search(ReadBytes(folder + L"\\Resource.h"), std::regex("\r\n#define IDC_BUTTON1\t\t\\d+\r\n")));
+}
+
+// Two controls moved together by the mouse, one widened by Shift+Right: the
+// saved script has them where they were left, and closing asked first.
+TEST_F(Morvid, MovedAndResizedControlsEndInTheSavedScript) {
+  Copy(L"dialogs.rc", L"dialogs.rc");
+  Copy(L"Resource.h", L"Resource.h");
+  Start(L"dialogs.rc", folder);
+  HWND zeta = OpenByDoubleClick(L"IDD_ZETA");
+  ASSERT_NE(zeta, nullptr);
+  HWND surface = Surface(zeta);
+  const UnitScale units = ScaleOf(surface, 1, 50, 14);
+  const POINT edit = units.At(50, 27), check = units.At(20, 60);  // IDC_NAME at 7,20; IDC_CHECK at 7,55
+  Click(edit);
+  Click(check, {VK_CONTROL});
+  const POINT to = units.At(30, 65);
+  Drag(check, {{check.x + 3, check.y + 2}, to});
+  Click({to.x + 4, to.y});  // a click on one of several: it alone stays selected
+  wintest::PressKey(VK_RIGHT, {VK_SHIFT});
+  Settle(300);
+
+  ExpectSavePromptOnClose();
+  const std::string zeta_block = DialogBlock(SaveScript(), "IDD_ZETA");
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(zeta_block, m, std::regex("\r\n   EDITTEXT IDC_NAME,(\\d+),(\\d+),(\\d+),(\\d+),")))
+      << zeta_block;
+  const std::vector<int> moved = Numbers(m);
+  ASSERT_TRUE(std::regex_search(zeta_block, m, std::regex(",IDC_CHECK,(\\d+),(\\d+),(\\d+),(\\d+)\r\n"))) << zeta_block;
+  const std::vector<int> widened = Numbers(m);
+  EXPECT_NEAR(moved[0] - 7, 10, 1);
+  EXPECT_NEAR(moved[1] - 20, 5, 1);
+  EXPECT_EQ(widened[0] - 7, moved[0] - 7);  // the group kept its shape
+  EXPECT_EQ(widened[1] - 55, moved[1] - 20);
+  EXPECT_EQ(widened[2], 61);
+  EXPECT_EQ(moved[2], 100);
+}
+
+TEST_F(Morvid, DelRemovesTheSelectionFromScriptAndHeader) {
+  Copy(L"dialogs.rc", L"dialogs.rc");
+  Copy(L"Resource.h", L"Resource.h");
+  Start(L"dialogs.rc", folder);
+  HWND zeta = OpenByDoubleClick(L"IDD_ZETA");
+  ASSERT_NE(zeta, nullptr);
+  HWND surface = Surface(zeta);
+  Click(CentreOf(GetDlgItem(surface, 5)));
+  Click(CentreOf(GetDlgItem(surface, 6)), {VK_CONTROL});
+  wintest::PressKey(VK_DELETE);
+  ASSERT_TRUE(wintest::PumpUntil([&] { return GetDlgItem(surface, 5) == nullptr; }));
+  EXPECT_NE(GetDlgItem(surface, 4), nullptr);
+
+  ExpectSavePromptOnClose();
+  const std::string zeta_block = DialogBlock(SaveScript(), "IDD_ZETA");
+  EXPECT_NE(zeta_block.find("IDC_NAME"), std::string::npos);
+  EXPECT_EQ(zeta_block.find("IDC_BAR"), std::string::npos);
+  EXPECT_EQ(zeta_block.find("IDC_CHECK"), std::string::npos);
+  const std::string header = ReadBytes(folder + L"\\Resource.h");
+  EXPECT_NE(header.find("#define IDC_NAME"), std::string::npos);
+  EXPECT_EQ(header.find("IDC_BAR"), std::string::npos);
+  EXPECT_EQ(header.find("IDC_CHECK"), std::string::npos);
 }

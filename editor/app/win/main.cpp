@@ -53,7 +53,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) 
   CFrame frame;
   HWND window = frame.Create(instance, &hooks);
   if (!window) return 0;
-  CFrameDesignHost designHost(frame, &hooks.Document().ids);
+  CFrameDesignHost designHost(frame, &hooks.Document());
   CDesignWindow::SetHost(&designHost);
   FrameErrorSink errorSink(&frame);
   AppError().SetSink(&errorSink);

@@ -5,7 +5,7 @@
 #include "editor/design/win/design_window.h"
 
 // The identifiers first (the table keeps a snapshot for undo), then the
-// controls with their own undo record. Every deletion is recorded here.
+// controls with their own undo record, then Ctrl+Z's entry for both.
 void DocShellHooks::DeleteControls() {
   if (!frame) return;
   CDlgRes* dialog = CDesignWindow::DialogOf(frame->ActiveDesignWindow());
@@ -13,7 +13,7 @@ void DocShellHooks::DeleteControls() {
   const std::vector<std::uint16_t> values = dialog->SelectedIds();
   if (values.empty()) return;
   doc->ids.ReleaseControlIds(dialog->name.Ansi(), values);
-  dialog->DeleteSelectedControls();
+  if (dialog->DeleteSelectedControls()) doc->journal.RecordDeletion(*dialog, doc->ids);
   CDocumentU::MarkModified();
   frame->RefreshProperties();
 }

@@ -31,6 +31,8 @@ class CDesignHost {
   // The document's identifiers, from which placed controls get theirs; null
   // when there is no document (then nothing can be placed).
   virtual IdentifierTable* Identifiers() { return nullptr; }
+  // A control was placed and its ControlAdded record pushed: Ctrl+Z's turn.
+  virtual void ControlPlaced(CDlgRes&) {}
 };
 
 // Pixels of a dialog window's own dialog units.

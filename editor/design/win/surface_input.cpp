@@ -379,7 +379,7 @@ void CDesignWindow::ApplyRubberBand(POINT at) {
 }
 
 // Every control placed from the palette passes here: its identifier, the
-// record with the tool's defaults, and its undo record on the dialog.
+// record with the tool's defaults, and its undo records.
 void CDesignWindow::PlaceFromTool(POINT offset) {
   const CLiveGeometry live(surfaceDialog, dialog);
   const POINT& s = g_dragFeedback.start;
@@ -398,7 +398,9 @@ void CDesignWindow::PlaceFromTool(POINT offset) {
     item.y = static_cast<std::int16_t>(rect.top);
     item.cx = static_cast<std::int16_t>(rect.right - rect.left);
     item.cy = static_cast<std::int16_t>(rect.bottom - rect.top);
-    dialog.PlaceNewControl(item);  // the record stays even when its window cannot be made
+    // The record stays even when its window cannot be made; only a placed
+    // control is recorded for undo.
+    if (dialog.PlaceNewControl(item) && Host()) Host()->ControlPlaced(dialog);
     CDocumentU::MarkModified();
   }
   CancelTools();

@@ -530,6 +530,11 @@ TEST_F(Morvid, DelRemovesTheSelectionFromScriptAndHeader) {
   wintest::PressKey(VK_DELETE);
   ASSERT_TRUE(wintest::PumpUntil([&] { return GetDlgItem(surface, 5) == nullptr; }));
   EXPECT_NE(GetDlgItem(surface, 4), nullptr);
+  // Recorded for Ctrl+Z, which brings both back selected; Del again.
+  wintest::PressKey('Z', {VK_CONTROL});
+  ASSERT_TRUE(wintest::PumpUntil([&] { return GetDlgItem(surface, 6) != nullptr; }));
+  wintest::PressKey(VK_DELETE);
+  ASSERT_TRUE(wintest::PumpUntil([&] { return GetDlgItem(surface, 5) == nullptr; }));
 
   ExpectSavePromptOnClose();
   const std::string zeta_block = DialogBlock(SaveScript(), "IDD_ZETA");

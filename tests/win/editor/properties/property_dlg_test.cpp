@@ -265,6 +265,29 @@ TEST_F(PropertiesWindow, OpensOnTheDialogOwnedByTheFrame) {
   Screenshot(frame->Window(), L"properties_over_frame");
 }
 
+// A double click opens the window on what it selected: a control, or the
+// dialog when it lands on empty dialog area.
+TEST_F(PropertiesWindow, DoubleClickOpensTheWindow) {
+  if (g_propertyDlg.window) DestroyWindow(g_propertyDlg.window);
+  auto centre = [](HWND window) {
+    RECT rc;
+    GetWindowRect(window, &rc);
+    return POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+  };
+  wintest::ClickOnScreen(centre(Control(kEdit)), 2);
+  ASSERT_TRUE(wintest::PumpUntil([] { return g_propertyDlg.window != nullptr; }));
+  EXPECT_EQ(Caption(), L"Свойства текстового окна");
+  EXPECT_TRUE(dialog->selection.IsSelected(Control(kEdit)));
+
+  HWND surface = CDesignWindow::FromWindow(static_cast<HWND>(dialog->window))->SurfaceDialog();
+  RECT empty = {150, 100, 0, 0};
+  MapDialogRect(surface, &empty);
+  POINT at = {empty.left, empty.top};
+  ClientToScreen(surface, &at);
+  wintest::ClickOnScreen(at, 2);
+  EXPECT_TRUE(wintest::PumpUntil([&] { return Caption() == L"Свойства диалога"; }));
+}
+
 TEST_F(PropertiesWindow, NoPropertiesForTwoControlsNoneTheTreeAndAMinimisedWindow) {
   Open();
   Select(kEdit);

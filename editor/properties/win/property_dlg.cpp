@@ -252,7 +252,8 @@ INT_PTR CALLBACK CPropertyDlg::DialogProc(HWND hwnd, UINT message, WPARAM, LPARA
   switch (message) {
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      if (header->idFrom == IDC_PROPERTY_TABS && header->code == TCN_SELCHANGE) self->OnTabChange();
+      if (header->idFrom != IDC_PROPERTY_TABS || header->code != TCN_SELCHANGE) return FALSE;
+      self->OnTabChange();
       return TRUE;
     }
     case WM_CLOSE:

@@ -68,7 +68,7 @@ class Alignment : public ::testing::Test {
     hooks = new DocShellHooks;
     frame = new CFrame;
     frame->Create(GetModuleHandleW(nullptr), hooks);
-    host = new CFrameDesignHost(*frame);
+    host = new CFrameDesignHost(*frame, &hooks->Document());
     CDesignWindow::SetHost(host);
     SetWindowPos(frame->Window(), nullptr, 0, 0, 900, 650, SWP_NOZORDER);
     ShowWindow(frame->Window(), SW_SHOW);
@@ -172,14 +172,6 @@ class Alignment : public ::testing::Test {
     }
   }
 
-  // Del on the selected controls of the active dialog.
-  static void DeleteSelected(HWND designWindow) {
-    CDlgRes& dialog = Dialog(designWindow);
-    Doc().ids.ReleaseControlIds(dialog.name.Ansi(), dialog.SelectedIds());
-    dialog.DeleteSelectedControls();
-    Doc().journal.RecordDeletion(dialog, Doc().ids);
-    wintest::PumpPending();
-  }
   // The child identifiers of the surface's control windows, top of the Z-order first.
   static std::vector<int> ZOrder(HWND designWindow) {
     std::vector<int> orders;
@@ -266,7 +258,7 @@ TEST_F(Alignment, UndoAfterDeleteBringsTheControlsBackSelectedInTheirPlaces) {
   const std::vector<int> zOrder = ZOrder(window);
   ASSERT_EQ(zOrder, (std::vector<int>{1, 2, 3, 4}));
   Select(window, {4, 2});
-  DeleteSelected(window);
+  Command(IDM_DELETE);
   ASSERT_EQ(Dialog(window).ControlCount(), 2u);
   EXPECT_EQ(ZOrder(window), (std::vector<int>{1, 2}));
 
@@ -286,7 +278,7 @@ TEST_F(Alignment, UndoAfterDeleteBringsTheControlsBackSelectedInTheirPlaces) {
 // after its own window was closed, it restores that dialog all the same.
 TEST_F(Alignment, UndoGoesToTheDialogItWasRecordedIn) {
   Select(window, {3});
-  DeleteSelected(window);
+  Command(IDM_DELETE);
   HWND other = Open(L"IDD_TWO");
   ASSERT_NE(other, window);
   Command(IDM_UNDO);
@@ -294,8 +286,9 @@ TEST_F(Alignment, UndoGoesToTheDialogItWasRecordedIn) {
   EXPECT_EQ(Dialog(other).ControlCount(), 2u);
   EXPECT_TRUE(Dialog(window).IsSelectedAt(3));
 
+  ASSERT_EQ(Open(L"IDD_ONE"), window);
   Select(window, {1, 2});
-  DeleteSelected(window);
+  Command(IDM_DELETE);
   CDlgRes& first = Dialog(window);
   SendMessageW(frame->MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
   wintest::PumpPending();

@@ -167,20 +167,16 @@ class Harness {
     figures.command.push_back(commanded - start);
   }
 
-  // Deletes every control as the Del command does, outside the timing.
+  // Del on every control, outside the timing.
   void DeleteAll() {
-    CDoc& doc = hooks.Document();
-    CDlgRes& dialog = Dialog();
-    doc.ids.ReleaseControlIds(dialog.name.Ansi(), dialog.SelectedIds());
-    dialog.DeleteSelectedControls();
-    doc.journal.RecordDeletion(dialog, doc.ids);
+    SendMessageW(frame.Window(), WM_COMMAND, MAKEWPARAM(IDM_DELETE, 0), 0);
     UpdateWindow(window);
     Pump();
   }
 
   DocShellHooks hooks;
   CFrame frame;
-  CFrameDesignHost host{frame};
+  CFrameDesignHost host{frame, &hooks.Document()};
   std::string folder;
   HWND window = nullptr;
   HHOOK hook = nullptr;

@@ -152,12 +152,15 @@ int CDlgRes::PlaceNewControl(const DlgItem& item) {
 // answer to one identifier.
 std::uint32_t CDlgRes::DeleteSelectedControls() {
   if (surface == nullptr || selection.Count() == 0) return 0;
+  std::vector<WindowHandle> windows;
+  surface->ControlWindows(count, windows);
+  windows.resize(controls.size());
   std::vector<DlgItem> removed;
   std::vector<std::unique_ptr<DlgItem>> kept;
   kept.reserve(controls.size());
   for (auto& item : controls) {
     const std::uint16_t former = item->order;
-    WindowHandle window = surface->ControlWindow(former);
+    WindowHandle window = windows[former - 1];
     if (window != nullptr && selection.Remove(window)) {
       surface->DestroyControlWindow(window);
       removed.push_back(std::move(*item));

@@ -5,6 +5,7 @@
 // control windows' child identifiers equal to the records' positions.
 
 #include <cstdint>
+#include <vector>
 
 struct DlgItem;
 
@@ -34,6 +35,12 @@ class CSurfaceLink {
   virtual ~CSurfaceLink() = default;
   // The control window whose child identifier is `order`, or null.
   virtual WindowHandle ControlWindow(std::uint16_t order) const = 0;
+  // The windows of orders 1 to `count` in one go (null where there is none),
+  // for edits that visit every control.
+  virtual void ControlWindows(std::uint16_t count, std::vector<WindowHandle>& byOrder) const {
+    byOrder.assign(count, nullptr);
+    for (std::uint16_t order = 1; order <= count; ++order) byOrder[order - 1] = ControlWindow(order);
+  }
   // The child identifier of a control window, 0 for none.
   virtual std::uint16_t OrderOf(WindowHandle window) const = 0;
   // Moves and sizes a control window to a rectangle of the surface dialog's

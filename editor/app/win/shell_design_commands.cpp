@@ -8,12 +8,16 @@
 // controls with their own undo record, then Ctrl+Z's entry for both.
 void DocShellHooks::DeleteControls() {
   if (!frame) return;
-  CDlgRes* dialog = CDesignWindow::DialogOf(frame->ActiveDesignWindow());
+  CDesignWindow* design = CDesignWindow::FromWindow(frame->ActiveDesignWindow());
+  CDlgRes* dialog = design ? &design->Dialog() : nullptr;
   if (!dialog || dialog->type != kResourceDialog) return;
   const std::vector<std::uint16_t> values = dialog->SelectedIds();
   if (values.empty()) return;
   doc->ids.ReleaseControlIds(dialog->name.Ansi(), values);
-  if (dialog->DeleteSelectedControls()) doc->journal.RecordDeletion(*dialog, doc->ids);
+  {
+    CSurfaceFreeze frozen(design);
+    if (dialog->DeleteSelectedControls()) doc->journal.RecordDeletion(*dialog, doc->ids);
+  }
   CDocumentU::MarkModified();
   frame->RefreshProperties();
 }

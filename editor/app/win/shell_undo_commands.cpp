@@ -25,25 +25,6 @@ std::vector<ArrangedControl> SelectedControls(const CDlgRes& dialog, HWND surfac
   return selected;
 }
 
-// While many control windows are made or moved, the surface dialog draws
-// nothing; one repaint afterwards shows the result.
-class FrozenSurface {
- public:
-  explicit FrozenSurface(CDesignWindow* design) : design(design) {
-    if (design && design->SurfaceDialog()) SendMessageW(design->SurfaceDialog(), WM_SETREDRAW, FALSE, 0);
-  }
-  ~FrozenSurface() {
-    if (!design || !design->SurfaceDialog()) return;
-    SendMessageW(design->SurfaceDialog(), WM_SETREDRAW, TRUE, 0);
-    design->Repaint();
-  }
-  FrozenSurface(const FrozenSurface&) = delete;
-  FrozenSurface& operator=(const FrozenSurface&) = delete;
-
- private:
-  CDesignWindow* design;
-};
-
 }  // namespace
 
 // The newest entry goes to its own dialog, whether or not its window is the
@@ -52,7 +33,7 @@ void DocShellHooks::Undo() {
   CDlgRes* target = doc->journal.NewestDialog();
   CJournal::Result result;
   {
-    FrozenSurface frozen(target ? CDesignWindow::FromWindow(static_cast<HWND>(target->window)) : nullptr);
+    CSurfaceFreeze frozen(target ? CDesignWindow::FromWindow(static_cast<HWND>(target->window)) : nullptr);
     CDlgRes* undone = nullptr;
     result = doc->journal.Undo(doc->ids, undone);
   }
@@ -72,7 +53,7 @@ void DocShellHooks::ArrangeControls(int cmd) {
   const CWindowUnitMap map(surface);
   const CSurfaceGeometry geometry(map, dialog.cx, dialog.cy, client.right, client.bottom);
   const std::vector<ArrangedControl> selected = SelectedControls(dialog, surface);
-  FrozenSurface frozen(design);
+  CSurfaceFreeze frozen(design);
   ::ArrangeControls(cmd, dialog, selected, geometry);
 }
 

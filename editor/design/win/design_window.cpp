@@ -73,6 +73,16 @@ int FindPopup(HMENU bar, HMENU popup) {
 
 }  // namespace
 
+CSurfaceFreeze::CSurfaceFreeze(CDesignWindow* design) : design(design) {
+  if (design && design->SurfaceDialog()) SendMessageW(design->SurfaceDialog(), WM_SETREDRAW, FALSE, 0);
+}
+
+CSurfaceFreeze::~CSurfaceFreeze() {
+  if (!design || !design->SurfaceDialog()) return;
+  SendMessageW(design->SurfaceDialog(), WM_SETREDRAW, TRUE, 0);
+  design->Repaint();
+}
+
 void InsertDialogMenu(HWND frame, HMENU anchor) {
   HMENU bar = GetMenu(frame);
   if (!bar) return;
@@ -441,6 +451,26 @@ void CDesignWindow::TakeOverControl(HWND control) {
 
 WindowHandle CDesignWindow::ControlWindow(std::uint16_t order) const {
   return surfaceDialog ? GetDlgItem(surfaceDialog, order) : nullptr;
+}
+
+void CDesignWindow::ControlWindows(std::uint16_t count, std::vector<WindowHandle>& byOrder) const {
+  byOrder.assign(count, nullptr);
+  if (!surfaceDialog) return;
+  struct Walk {
+    HWND surface;
+    std::vector<WindowHandle>* byOrder;
+  } walk = {surfaceDialog, &byOrder};
+  // One listing of the children: asking for each identifier apart lists them every time.
+  EnumChildWindows(
+      surfaceDialog,
+      [](HWND child, LPARAM param) -> BOOL {
+        auto* w = reinterpret_cast<Walk*>(param);
+        const int order = GetDlgCtrlID(child);
+        if (GetParent(child) == w->surface && order >= 1 && static_cast<size_t>(order) <= w->byOrder->size())
+          (*w->byOrder)[static_cast<size_t>(order) - 1] = child;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&walk));
 }
 
 std::uint16_t CDesignWindow::OrderOf(WindowHandle window) const {

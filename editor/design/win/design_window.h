@@ -73,6 +73,7 @@ class CDesignWindow : public CSurfaceLink {
 
   // CSurfaceLink
   WindowHandle ControlWindow(std::uint16_t order) const override;
+  void ControlWindows(std::uint16_t count, std::vector<WindowHandle>& byOrder) const override;
   std::uint16_t OrderOf(WindowHandle window) const override;
   void MoveControlWindow(WindowHandle window, const DlgRect& pixels) override;
   void RenumberControlWindow(std::uint16_t from, std::uint16_t to) override;
@@ -157,6 +158,20 @@ class CLiveGeometry {
   CLiveGeometry(HWND surface, const CDlgRes& dialog);
   CWindowUnitMap map;
   CSurfaceGeometry geometry;
+};
+
+// While many control windows are made, moved or destroyed the surface dialog
+// draws nothing (each window would repaint what lies under it); one repaint
+// of the design window afterwards shows the result.
+class CSurfaceFreeze {
+ public:
+  explicit CSurfaceFreeze(CDesignWindow* design);
+  ~CSurfaceFreeze();
+  CSurfaceFreeze(const CSurfaceFreeze&) = delete;
+  CSurfaceFreeze& operator=(const CSurfaceFreeze&) = delete;
+
+ private:
+  CDesignWindow* design;
 };
 
 // Puts the dialog menu into the frame's menu bar right after `anchor`

@@ -285,26 +285,6 @@ TEST(DlgRes, UndoPutsControlsWhoseFormerPlaceIsGoneAtTheEnd) {
   ExpectOrdersMatchPositions(dialog);
 }
 
-TEST(DlgRes, SelectionByOrder) {
-  CDlgRes dialog;
-  FourControls(dialog);
-  EXPECT_EQ(dialog.SelectOnlyAt(1), 0);  // no windows yet
-  FakeSurface surface(dialog);
-  dialog.surface = &surface;
-  EXPECT_EQ(dialog.SelectOnlyAt(3), 1);
-  EXPECT_EQ(dialog.AddAsPrimaryAt(1), 1);
-  EXPECT_EQ(dialog.AddAsPrimaryAt(4), 1);
-  EXPECT_EQ(dialog.SelectedOrders(), (std::vector<std::uint32_t>{4, 1, 3}));
-  EXPECT_EQ(dialog.SelectedIds(), (std::vector<std::uint16_t>{101, 103, 104}));
-  EXPECT_EQ(dialog.IsSelectedAt(1), 1);
-  EXPECT_EQ(dialog.RemoveSelectedAt(1), 1);
-  EXPECT_EQ(dialog.RemoveSelectedAt(1), 0);
-  EXPECT_EQ(dialog.IsSelectedAt(2), 0);
-  EXPECT_EQ(dialog.AddAsPrimaryAt(5), 0);
-  EXPECT_EQ(dialog.IsSelectedAt(0), 0);
-  dialog.surface = nullptr;
-}
-
 // Deleting orders 1, 3 and 4 of five keeps the records with their former
 // orders, leaves the second and fifth at 1 and 2 answering to those
 // identifiers, and an undo brings all back where they were.
@@ -318,9 +298,13 @@ TEST(DlgRes, DeletingTheSelectionKeepsFormerOrdersForUndo) {
   EXPECT_EQ(dialog.DeleteSelectedControls(), 0u);
   EXPECT_TRUE(dialog.undo.Size() == 0);
   WindowHandle fifth = surface.ControlWindow(5);
-  dialog.SelectOnlyAt(4);
-  dialog.AddAsPrimaryAt(1);
-  dialog.AddAsPrimaryAt(3);
+  EXPECT_EQ(dialog.SelectOnlyAt(4), 1);
+  EXPECT_EQ(dialog.AddAsPrimaryAt(1), 1);
+  EXPECT_EQ(dialog.AddAsPrimaryAt(3), 1);
+  EXPECT_EQ(dialog.AddAsPrimaryAt(6), 0);
+  EXPECT_EQ(dialog.SelectedOrders(), (std::vector<std::uint32_t>{3, 1, 4}));
+  EXPECT_EQ(dialog.SelectedIds(), (std::vector<std::uint16_t>{101, 103, 104}));
+  EXPECT_EQ(dialog.IsSelectedAt(2), 0);
   dialog.dialogSelected = 0;
 
   EXPECT_EQ(dialog.DeleteSelectedControls(), 3u);

@@ -483,8 +483,9 @@ TEST_F(Morvid, PlacingAPushButtonAndSavingWritesItsLineAndDefine) {
   EXPECT_TRUE(std::regex_search(ReadBytes(folder + L"\\Resource.h"), std::regex("\r\n#define IDC_BUTTON1\t\t\\d+\r\n")));
 }
 
-// Two controls moved together by the mouse, one widened by Shift+Right: the
-// saved script has them where they were left, and closing asked first.
+// Two controls moved together by the mouse, one widened by Shift+Right
+// (Shift with two selected and Ctrl with an arrow do nothing): the saved
+// script has them where they were left, and closing asked first.
 TEST_F(Morvid, MovedAndResizedControlsEndInTheSavedScript) {
   Copy(L"dialogs.rc", L"dialogs.rc");
   Copy(L"Resource.h", L"Resource.h");
@@ -498,6 +499,9 @@ TEST_F(Morvid, MovedAndResizedControlsEndInTheSavedScript) {
   Click(check, {VK_CONTROL});
   const POINT to = units.At(30, 65);
   Drag(check, {{check.x + 3, check.y + 2}, to});
+  wintest::PressKey(VK_DOWN, {VK_SHIFT});   // two selected: no resize
+  wintest::PressKey(VK_RIGHT, {VK_CONTROL});  // with Ctrl: nothing
+  Settle(300);
   Click({to.x + 4, to.y});  // a click on one of several: it alone stays selected
   wintest::PressKey(VK_RIGHT, {VK_SHIFT});
   Settle(300);
@@ -515,7 +519,8 @@ TEST_F(Morvid, MovedAndResizedControlsEndInTheSavedScript) {
   EXPECT_EQ(widened[0] - 7, moved[0] - 7);  // the group kept its shape
   EXPECT_EQ(widened[1] - 55, moved[1] - 20);
   EXPECT_EQ(widened[2], 61);
-  EXPECT_EQ(moved[2], 100);
+  EXPECT_EQ(widened[3], 10);
+  EXPECT_EQ(moved[3], 14);
 }
 
 TEST_F(Morvid, DelRemovesTheSelectionFromScriptAndHeader) {

@@ -1,7 +1,7 @@
 // Editing on the design surface in process, with real mouse and keyboard
-// input: the selection rules, the rubber band, moving and resizing with the
-// mouse and the keys, the dialog frame, and the handles and drag outlines as
-// the screen shows them. Placing and deleting: morvid_flows_test.cpp.
+// input: the selection rules, the rubber band, resizing a control and the
+// dialog frame, and the handles and drag outlines as the screen shows them.
+// Placing, moving, the arrow keys and Del: morvid_flows_test.cpp.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -151,13 +151,6 @@ class Surface : public ::testing::Test {
     wintest::PumpPending();
   }
   void Click(POINT at, std::initializer_list<WORD> keys = {}) { Drag(at, {}, keys); }
-  void Key(WORD key, std::initializer_list<WORD> held = {}) {
-    const DWORD before = GetTickCount();
-    wintest::PressKey(key, held);
-    // Key messages carry no mark to wait for; the queue is drained instead.
-    wintest::PumpUntil([&] { return GetTickCount() - before > 150; }, 1000);
-  }
-
   static EmptyDocumentHooks hooks;
   static CFrame* frame;
   static CountingHost* host;
@@ -223,42 +216,6 @@ TEST_F(Surface, RubberBandTakesOnlyWhatItWhollyCovers) {
   Drag(FromSurface(edit.left, edit.bottom + 2), {FromSurface(edit.left + 4, edit.bottom + 6)});
   EXPECT_TRUE(dialog->SelectedOrders().empty());
   EXPECT_EQ(dialog->dialogSelected, 1);
-}
-
-TEST_F(Surface, MovingByMouseAndKeysKeepsTheGroupAndMarksTheDocument) {
-  Click(On(kEdit, 0.3));
-  Click(On(kOk, 0.3), {VK_CONTROL});  // primary: Ok
-  const RECT okPixels = Pixels(150, 10, 40, 15);
-  const RECT moved = Pixels(150 - 20, 10 + 12, 40, 15);
-  const POINT from = On(kOk, 0.3);
-  Drag(from, {{from.x - 5, from.y + 3},
-              {from.x + moved.left - okPixels.left, from.y + moved.top - okPixels.top}});
-  // Ok asked for 20 units left and 12 down; the edit met the left edge after
-  // 10, and the group stopped there as a whole.
-  EXPECT_EQ(Units(kOk), (DlgRect{140, 22, 180, 37}));
-  EXPECT_EQ(Units(kEdit), (DlgRect{0, 22, 60, 36}));
-  EXPECT_EQ(document.modified, 1);
-  RECT window;
-  GetWindowRect(Control(kEdit), &window);
-  MapWindowPoints(nullptr, surface, reinterpret_cast<POINT*>(&window), 2);
-  EXPECT_EQ(window.left, 0);
-
-  document.modified = 0;
-  Key(VK_RIGHT);
-  EXPECT_EQ(Units(kEdit).left, 1);
-  EXPECT_EQ(Units(kOk).left, 141);
-  EXPECT_EQ(document.modified, 1);
-  Key(VK_DOWN, {VK_SHIFT});  // two selected: no resize
-  EXPECT_EQ(Units(kOk), (DlgRect{141, 22, 181, 37}));
-  Key(VK_LEFT, {VK_CONTROL});
-  EXPECT_EQ(Units(kOk).left, 141);
-
-  Click(On(kOk, 0.6));
-  document.modified = 0;
-  Key(VK_DOWN, {VK_SHIFT});
-  Key(VK_LEFT, {VK_SHIFT});
-  EXPECT_EQ(Units(kOk), (DlgRect{141, 22, 180, 38}));
-  EXPECT_EQ(document.modified, 1);
 }
 
 TEST_F(Surface, HandlesResizeOneControlAndTheDialogFrame) {

@@ -5,9 +5,13 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsBlank(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
-bool IsLetter(char c) { return c == '_' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsLetter(char c) {
+  return c == '_' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 bool IsUserName(const IdentifierTable& ids, const std::string& name) {
   if (!ids.IsNameTaken(name) || name == ids.StaticName()) return false;

@@ -18,7 +18,7 @@ inline constexpr char16_t kIdInUseText[] = u"Данный идентификат
 enum class IdCommitResult {
   Unchanged,  // the field holds the old name
   Changed,
-  Invalid,    // not exactly one word, or the word is no C identifier
+  Invalid,  // not exactly one word, or the word is no C identifier
   InUse,
 };
 

@@ -26,38 +26,72 @@ constexpr std::uint32_t kTabStop = 0x00010000;
 constexpr std::uint32_t kMaximizeBox = 0x00010000;
 constexpr std::uint32_t kButtonType = 0xF;
 
+// A check box: checked when (bits & mask) == on; it writes on or off into the mask.
+constexpr PageField CheckBox(std::uint16_t id, std::uint32_t mask, std::uint32_t on, std::uint32_t off,
+                             FieldRule rule = FieldRule::Bits, std::uint16_t partner = 0) {
+  PageField field{};
+  field.id = id;
+  field.target = FieldTarget::Style;
+  field.mask = mask;
+  field.on = on;
+  field.off = off;
+  field.rule = rule;
+  field.partner = partner;
+  return field;
+}
+
 constexpr PageField Check(std::uint16_t id, std::uint32_t bit, FieldTarget target = FieldTarget::Style) {
-  return {id, false, target, bit, bit, 0, FieldRule::Bits, 0, nullptr, 0, ComboFill::Exact, 0, nullptr};
+  PageField field = CheckBox(id, bit, bit, 0);
+  field.target = target;
+  return field;
 }
 
-// A check box whose checked and unchecked states are values within a mask.
-constexpr PageField CheckValue(std::uint16_t id, std::uint32_t mask, std::uint32_t on, std::uint32_t off) {
-  return {id, false, FieldTarget::Style, mask, on, off, FieldRule::Bits, 0, nullptr, 0, ComboFill::Exact, 0, nullptr};
-}
-
-constexpr PageField CheckRule(std::uint16_t id, std::uint32_t bit, FieldRule rule, std::uint16_t partner = 0) {
-  return {id, false, FieldTarget::Style, bit, bit, 0, rule, partner, nullptr, 0, ComboFill::Exact, 0, nullptr};
+constexpr PageField CheckRule(std::uint16_t id, std::uint32_t bit, FieldRule rule,
+                              std::uint16_t partner = 0) {
+  return CheckBox(id, bit, bit, 0, rule, partner);
 }
 
 template <std::size_t N>
-constexpr PageField ComboExact(std::uint16_t id, std::uint32_t mask, const ComboItem (&items)[N], std::int8_t fallback,
-                               FieldRule rule = FieldRule::Bits) {
-  return {id, true, FieldTarget::Style, mask, 0, 0, rule, 0, items, N, ComboFill::Exact, fallback, nullptr};
+constexpr PageField Combo(std::uint16_t id, std::uint32_t mask, const ComboItem (&items)[N], ComboFill fill,
+                          FieldRule rule) {
+  PageField field{};
+  field.id = id;
+  field.combo = true;
+  field.target = FieldTarget::Style;
+  field.mask = mask;
+  field.rule = rule;
+  field.items = items;
+  field.itemCount = N;
+  field.fill = fill;
+  return field;
+}
+
+template <std::size_t N>
+constexpr PageField ComboExact(std::uint16_t id, std::uint32_t mask, const ComboItem (&items)[N],
+                               std::int8_t fallback, FieldRule rule = FieldRule::Bits) {
+  PageField field = Combo(id, mask, items, ComboFill::Exact, rule);
+  field.fallback = fallback;
+  return field;
 }
 
 template <std::size_t N>
 constexpr PageField ComboFirstSet(std::uint16_t id, std::uint32_t mask, const ComboItem (&items)[N],
                                   const std::int8_t (&order)[N], FieldRule rule = FieldRule::Bits) {
-  return {id, true, FieldTarget::Style, mask, 0, 0, rule, 0, items, N, ComboFill::FirstSet, 0, order};
+  PageField field = Combo(id, mask, items, ComboFill::FirstSet, rule);
+  field.order = order;
+  return field;
 }
 
 constexpr ComboItem kStaticTypes[] = {
     {u"Simple", 0x0B}, {u"Left", 0x00}, {u"Left no wrap", 0x0C}, {u"Center", 0x01}, {u"Right", 0x02}};
-constexpr ComboItem kHorizontalAlign[] = {{u"Default", 0}, {u"Left", 0x100}, {u"Center", 0x300}, {u"Right", 0x200}};
-constexpr ComboItem kVerticalAlign[] = {{u"Default", 0}, {u"Top", 0x400}, {u"Center", 0xC00}, {u"Bottom", 0x800}};
+constexpr ComboItem kHorizontalAlign[] = {
+    {u"Default", 0}, {u"Left", 0x100}, {u"Center", 0x300}, {u"Right", 0x200}};
+constexpr ComboItem kVerticalAlign[] = {
+    {u"Default", 0}, {u"Top", 0x400}, {u"Center", 0xC00}, {u"Bottom", 0x800}};
 constexpr ComboItem kEditAlign[] = {{u"Left", 0}, {u"Center", 1}, {u"Right", 2}};
 constexpr ComboItem kComboTypes[] = {{u"Simple", 1}, {u"Dropdown", 2}, {u"Drop list", 3}};
-constexpr ComboItem kListSelection[] = {{u"Single", 0}, {u"Multiple", 0x8}, {u"Extended", 0x800}, {u"None", 0x4000}};
+constexpr ComboItem kListSelection[] = {
+    {u"Single", 0}, {u"Multiple", 0x8}, {u"Extended", 0x800}, {u"None", 0x4000}};
 constexpr std::int8_t kListSelectionOrder[] = {3, 2, 1, 0};
 constexpr ComboItem kVerticalBarAlign[] = {{u"None", 0}, {u"Left", 0x2}, {u"Right", 0x4}};
 constexpr ComboItem kHorizontalBarAlign[] = {{u"None", 0}, {u"Top", 0x2}, {u"Bottom", 0x4}};
@@ -73,28 +107,27 @@ constexpr std::int8_t kSliderPointOrder[] = {0, 1, 2};
 constexpr ComboItem kDialogTypes[] = {{u"Overlapped", 0}, {u"Popup", kPopup}, {u"Child", kChild}};
 constexpr std::int8_t kDialogTypeOrder[] = {1, 2, 0};
 
-constexpr PageField kGeneral[] = {
-    Check(IDC_GEN_DISABLED, kDisabled), Check(IDC_GEN_GROUP, kGroup), Check(IDC_GEN_TABSTOP, kTabStop)};
+constexpr PageField kGeneral[] = {Check(IDC_GEN_DISABLED, kDisabled), Check(IDC_GEN_GROUP, kGroup),
+                                  Check(IDC_GEN_TABSTOP, kTabStop)};
 
-constexpr PageField kGeneralNoText[] = {
-    Check(IDC_GNX_DISABLED, kDisabled), Check(IDC_GNX_GROUP, kGroup), Check(IDC_GNX_TABSTOP, kTabStop)};
+constexpr PageField kGeneralNoText[] = {Check(IDC_GNX_DISABLED, kDisabled), Check(IDC_GNX_GROUP, kGroup),
+                                        Check(IDC_GNX_TABSTOP, kTabStop)};
 
-constexpr PageField kControlExStyles[] = {
-    Check(IDC_EXS_CLIENT_EDGE, 0x200, FieldTarget::ExStyle), Check(IDC_EXS_STATIC_EDGE, 0x20000, FieldTarget::ExStyle),
-    Check(IDC_EXS_MODAL_FRAME, 0x1, FieldTarget::ExStyle)};
+constexpr PageField kControlExStyles[] = {Check(IDC_EXS_CLIENT_EDGE, 0x200, FieldTarget::ExStyle),
+                                          Check(IDC_EXS_STATIC_EDGE, 0x20000, FieldTarget::ExStyle),
+                                          Check(IDC_EXS_MODAL_FRAME, 0x1, FieldTarget::ExStyle)};
 
-constexpr PageField kStaticText[] = {
-    ComboExact(IDC_STT_TYPE, 0x1F, kStaticTypes, -1),
-    Check(IDC_STT_CENTER_IMAGE, 0x200),
-    Check(IDC_STT_NO_PREFIX, 0x80),
-    Check(IDC_STT_NOTIFY, 0x100),
-    Check(IDC_STT_SUNKEN, 0x1000),
-    Check(IDC_STT_BORDER, kBorder)};
+constexpr PageField kStaticText[] = {ComboExact(IDC_STT_TYPE, 0x1F, kStaticTypes, -1),
+                                     Check(IDC_STT_CENTER_IMAGE, 0x200),
+                                     Check(IDC_STT_NO_PREFIX, 0x80),
+                                     Check(IDC_STT_NOTIFY, 0x100),
+                                     Check(IDC_STT_SUNKEN, 0x1000),
+                                     Check(IDC_STT_BORDER, kBorder)};
 
 constexpr PageField kRadioButton[] = {
     ComboExact(IDC_RAD_HALIGN, 0x300, kHorizontalAlign, 0),
     ComboExact(IDC_RAD_VALIGN, 0xC00, kVerticalAlign, 0),
-    CheckValue(IDC_RAD_AUTO, kButtonType, 9, 4),  // BS_AUTORADIOBUTTON, BS_RADIOBUTTON
+    CheckBox(IDC_RAD_AUTO, kButtonType, 9, 4),  // BS_AUTORADIOBUTTON, BS_RADIOBUTTON
     Check(IDC_RAD_PUSH_LIKE, 0x1000),
     Check(IDC_RAD_MULTILINE, 0x2000),
     Check(IDC_RAD_FLAT, 0x8000),
@@ -104,7 +137,7 @@ constexpr PageField kRadioButton[] = {
 constexpr PageField kPushButton[] = {
     ComboExact(IDC_PSH_HALIGN, 0x300, kHorizontalAlign, 0),
     ComboExact(IDC_PSH_VALIGN, 0xC00, kVerticalAlign, 0),
-    CheckValue(IDC_PSH_DEFAULT, kButtonType, 1, 0),  // BS_DEFPUSHBUTTON, BS_PUSHBUTTON
+    CheckBox(IDC_PSH_DEFAULT, kButtonType, 1, 0),  // BS_DEFPUSHBUTTON, BS_PUSHBUTTON
     Check(IDC_PSH_MULTILINE, 0x2000),
     Check(IDC_PSH_FLAT, 0x8000),
     Check(IDC_PSH_NOTIFY, 0x4000)};
@@ -113,10 +146,8 @@ constexpr PageField kPushButton[] = {
 constexpr PageField kCheckBox[] = {
     ComboExact(IDC_CHK_HALIGN, 0x300, kHorizontalAlign, 0),
     ComboExact(IDC_CHK_VALIGN, 0xC00, kVerticalAlign, 0),
-    {IDC_CHK_AUTO, false, FieldTarget::Style, kButtonType, 1, 0, FieldRule::CheckType, IDC_CHK_TRI_STATE, nullptr, 0,
-     ComboFill::Exact, 0, nullptr},
-    {IDC_CHK_TRI_STATE, false, FieldTarget::Style, kButtonType, 2, 0, FieldRule::CheckType, IDC_CHK_AUTO, nullptr, 0,
-     ComboFill::Exact, 0, nullptr},
+    CheckBox(IDC_CHK_AUTO, kButtonType, 1, 0, FieldRule::CheckType, IDC_CHK_TRI_STATE),
+    CheckBox(IDC_CHK_TRI_STATE, kButtonType, 2, 0, FieldRule::CheckType, IDC_CHK_AUTO),
     Check(IDC_CHK_PUSH_LIKE, 0x1000),
     Check(IDC_CHK_MULTILINE, 0x2000),
     Check(IDC_CHK_FLAT, 0x8000),
@@ -126,25 +157,24 @@ constexpr PageField kCheckBox[] = {
 // BS_CHECKBOX, BS_AUTOCHECKBOX, BS_3STATE, BS_AUTO3STATE by Auto + 2 x Tri-state.
 constexpr std::uint32_t kCheckTypes[] = {2, 3, 5, 6};
 
-constexpr PageField kGroupBox[] = {
-    ComboExact(IDC_GRP_HALIGN, 0x300, kHorizontalAlign, 0), Check(IDC_GRP_FLAT, 0x8000), Check(IDC_GRP_NOTIFY, 0x4000)};
+constexpr PageField kGroupBox[] = {ComboExact(IDC_GRP_HALIGN, 0x300, kHorizontalAlign, 0),
+                                   Check(IDC_GRP_FLAT, 0x8000), Check(IDC_GRP_NOTIFY, 0x4000)};
 
-constexpr PageField kEdit[] = {
-    ComboExact(IDC_EDT_ALIGN, 0x3, kEditAlign, 0),
-    CheckRule(IDC_EDT_MULTILINE, 0x4, FieldRule::Multiline),
-    CheckRule(IDC_EDT_HSCROLL, kHScroll, FieldRule::MultilineOnly),
-    CheckRule(IDC_EDT_VSCROLL, kVScroll, FieldRule::MultilineOnly),
-    Check(IDC_EDT_AUTO_HSCROLL, 0x80),
-    CheckRule(IDC_EDT_AUTO_VSCROLL, 0x40, FieldRule::MultilineOnly),
-    CheckRule(IDC_EDT_PASSWORD, 0x20, FieldRule::SingleLineOnly),
-    CheckRule(IDC_EDT_WANT_RETURN, 0x1000, FieldRule::MultilineOnly),
-    Check(IDC_EDT_NO_HIDE_SEL, 0x100),
-    Check(IDC_EDT_OEM_CONVERT, 0x400),
-    CheckRule(IDC_EDT_UPPERCASE, 0x8, FieldRule::CaseYields, IDC_EDT_LOWERCASE),
-    CheckRule(IDC_EDT_LOWERCASE, 0x10, FieldRule::CasePair, IDC_EDT_UPPERCASE),
-    Check(IDC_EDT_READ_ONLY, 0x800),
-    Check(IDC_EDT_NUMBER, 0x2000),
-    Check(IDC_EDT_BORDER, kBorder)};
+constexpr PageField kEdit[] = {ComboExact(IDC_EDT_ALIGN, 0x3, kEditAlign, 0),
+                               CheckRule(IDC_EDT_MULTILINE, 0x4, FieldRule::Multiline),
+                               CheckRule(IDC_EDT_HSCROLL, kHScroll, FieldRule::MultilineOnly),
+                               CheckRule(IDC_EDT_VSCROLL, kVScroll, FieldRule::MultilineOnly),
+                               Check(IDC_EDT_AUTO_HSCROLL, 0x80),
+                               CheckRule(IDC_EDT_AUTO_VSCROLL, 0x40, FieldRule::MultilineOnly),
+                               CheckRule(IDC_EDT_PASSWORD, 0x20, FieldRule::SingleLineOnly),
+                               CheckRule(IDC_EDT_WANT_RETURN, 0x1000, FieldRule::MultilineOnly),
+                               Check(IDC_EDT_NO_HIDE_SEL, 0x100),
+                               Check(IDC_EDT_OEM_CONVERT, 0x400),
+                               CheckRule(IDC_EDT_UPPERCASE, 0x8, FieldRule::CaseYields, IDC_EDT_LOWERCASE),
+                               CheckRule(IDC_EDT_LOWERCASE, 0x10, FieldRule::CasePair, IDC_EDT_UPPERCASE),
+                               Check(IDC_EDT_READ_ONLY, 0x800),
+                               Check(IDC_EDT_NUMBER, 0x2000),
+                               Check(IDC_EDT_BORDER, kBorder)};
 
 constexpr PageField kComboBox[] = {
     ComboExact(IDC_CMB_TYPE, 0x3, kComboTypes, 0),
@@ -183,21 +213,20 @@ constexpr PageField kUpDown[] = {
     Check(IDC_UPD_ARROW_KEYS, 0x20),
     Check(IDC_UPD_HOT_TRACK, 0x100)};
 
-constexpr PageField kProgress[] = {
-    Check(IDC_PRG_BORDER, kBorder), Check(IDC_PRG_VERTICAL, 0x4), Check(IDC_PRG_SMOOTH, 0x1)};
+constexpr PageField kProgress[] = {Check(IDC_PRG_BORDER, kBorder), Check(IDC_PRG_VERTICAL, 0x4),
+                                   Check(IDC_PRG_SMOOTH, 0x1)};
 
 constexpr PageField kSlider[] = {
     ComboFirstSet(IDC_SLD_ORIENTATION, 0x2, kSliderOrientation, kSliderOrientationOrder),
     ComboFirstSet(IDC_SLD_POINT, 0xC, kSliderPoint, kSliderPointOrder),
-    CheckValue(IDC_SLD_TICKS, 0x10, 0, 0x10),  // checked while TBS_NOTICKS is clear
+    CheckBox(IDC_SLD_TICKS, 0x10, 0, 0x10),  // checked while TBS_NOTICKS is clear
     Check(IDC_SLD_AUTO_TICKS, 0x1),
     Check(IDC_SLD_BORDER, kBorder),
     Check(IDC_SLD_SELECTION, 0x20)};
 
 constexpr PageField kDialogStyles[] = {
     ComboFirstSet(IDC_DST_TYPE, kPopup | kChild, kDialogTypes, kDialogTypeOrder, FieldRule::DialogType),
-    {IDC_DST_TITLE_BAR, false, FieldTarget::Style, kCaption, kCaption, 0, FieldRule::TitleBar, 0, nullptr, 0,
-     ComboFill::Exact, 0, nullptr},
+    CheckRule(IDC_DST_TITLE_BAR, kCaption, FieldRule::TitleBar),
     CheckRule(IDC_DST_BORDER, kBorder, FieldRule::FramePair, IDC_DST_DLG_FRAME),
     CheckRule(IDC_DST_DLG_FRAME, kDlgFrame, FieldRule::FramePair, IDC_DST_BORDER),
     CheckRule(IDC_DST_SYSMENU, kSysMenu, FieldRule::SystemMenu),
@@ -212,16 +241,18 @@ constexpr PageField kDialogStyles[] = {
     Check(IDC_DST_VSCROLL, kVScroll)};
 
 constexpr PageField kDialogMoreStyles[] = {
-    Check(IDC_DMS_MODAL_FRAME, 0x80),     Check(IDC_DMS_ABS_ALIGN, 0x1),    Check(IDC_DMS_CONTEXT_HELP, 0x2000),
-    Check(IDC_DMS_SET_FOREGROUND, 0x200), Check(IDC_DMS_NO_FAIL_CREATE, 0x10), Check(IDC_DMS_NO_IDLE_MSG, 0x100),
-    Check(IDC_DMS_CONTROL, 0x400),        Check(IDC_DMS_CENTER, 0x800),     Check(IDC_DMS_CENTER_MOUSE, 0x1000)};
+    Check(IDC_DMS_MODAL_FRAME, 0x80),    Check(IDC_DMS_ABS_ALIGN, 0x1),
+    Check(IDC_DMS_CONTEXT_HELP, 0x2000), Check(IDC_DMS_SET_FOREGROUND, 0x200),
+    Check(IDC_DMS_NO_FAIL_CREATE, 0x10), Check(IDC_DMS_NO_IDLE_MSG, 0x100),
+    Check(IDC_DMS_CONTROL, 0x400),       Check(IDC_DMS_CENTER, 0x800),
+    Check(IDC_DMS_CENTER_MOUSE, 0x1000)};
 
 constexpr FieldTarget kEx = FieldTarget::ExStyle;
 constexpr PageField kDialogExStyles[] = {
-    Check(IDC_DEX_ACCEPT_FILES, 0x10, kEx),   Check(IDC_DEX_APP_WINDOW, 0x40000, kEx),
-    Check(IDC_DEX_TOOL_WINDOW, 0x80, kEx),    Check(IDC_DEX_TOPMOST, 0x8, kEx),
-    Check(IDC_DEX_STATIC_EDGE, 0x20000, kEx), Check(IDC_DEX_CLIENT_EDGE, 0x200, kEx),
-    Check(IDC_DEX_CONTEXT_HELP, 0x400, kEx),  Check(IDC_DEX_TRANSPARENT, 0x20, kEx),
+    Check(IDC_DEX_ACCEPT_FILES, 0x10, kEx),    Check(IDC_DEX_APP_WINDOW, 0x40000, kEx),
+    Check(IDC_DEX_TOOL_WINDOW, 0x80, kEx),     Check(IDC_DEX_TOPMOST, 0x8, kEx),
+    Check(IDC_DEX_STATIC_EDGE, 0x20000, kEx),  Check(IDC_DEX_CLIENT_EDGE, 0x200, kEx),
+    Check(IDC_DEX_CONTEXT_HELP, 0x400, kEx),   Check(IDC_DEX_TRANSPARENT, 0x20, kEx),
     Check(IDC_DEX_NO_PARENT_NOTIFY, 0x4, kEx), Check(IDC_DEX_CONTROL_PARENT, 0x10000, kEx)};
 
 template <std::size_t N>
@@ -258,7 +289,9 @@ std::uint32_t Bits(const PageState& state, const PageField& field) {
   return field.target == FieldTarget::ExStyle ? state.exStyle : state.style;
 }
 
-bool IsOn(const PageState& state, const PageField& field) { return (Bits(state, field) & field.mask) == field.on; }
+bool IsOn(const PageState& state, const PageField& field) {
+  return (Bits(state, field) & field.mask) == field.on;
+}
 
 int FillCombo(const PageField& field, std::uint32_t bits) {
   if (field.fill == ComboFill::Exact) {
@@ -298,7 +331,9 @@ void Enable(PageState& state, const PageTable& table, FieldRule rule) {
   ForRule(table, state, rule, [](const PageField&, FieldState& shown) { shown.enabled = true; });
 }
 
-bool HasCaption(const PageState& state) { return (state.style & kCaption) == kCaption; }
+bool HasCaption(const PageState& state) {
+  return (state.style & kCaption) == kCaption;
+}
 
 // The fields that depend on others, after every field was read from its bits.
 void FillDependants(const PageTable& table, PageState& state) {

@@ -17,24 +17,24 @@
 enum class FieldTarget : std::uint8_t { Style, ExStyle };
 
 enum class FieldRule : std::uint8_t {
-  Bits,          // check box: (bits & mask) == on when checked; combo: items
-  CasePair,      // checking clears the partner's bits and unchecks it
-  CaseYields,    // as CasePair, and left unchecked on fill when the partner's bit is set
-  Multiline,     // edit box: enables its dependants, excludes Password
-  CheckType,     // check box Auto / Tri-state: the two boxes give the type
-  DialogType,    // Overlapped / Popup / Child
+  Bits,        // check box: (bits & mask) == on when checked; combo: items
+  CasePair,    // checking clears the partner's bits and unchecks it
+  CaseYields,  // as CasePair, and left unchecked on fill when the partner's bit is set
+  Multiline,   // edit box: enables its dependants, excludes Password
+  CheckType,   // check box Auto / Tri-state: the two boxes give the type
+  DialogType,  // Overlapped / Popup / Child
   TitleBar,
-  FramePair,     // Border / Dlg Frame: as CasePair, fixed while there is a title bar
+  FramePair,  // Border / Dlg Frame: as CasePair, fixed while there is a title bar
   SystemMenu,
-  MinMaxBox,     // enabled only with a title bar and a system menu, not for a child
-  MultilineOnly, // edit box: enabled only while Multiline is checked
+  MinMaxBox,      // enabled only with a title bar and a system menu, not for a child
+  MultilineOnly,  // edit box: enabled only while Multiline is checked
   SingleLineOnly,
 };
 
 // How a combo box finds its item from the style.
 enum class ComboFill : std::uint8_t {
-  Exact,        // the item whose bits equal style & mask, else `fallback`
-  FirstSet,     // the first item of `order` whose bits are all set
+  Exact,     // the item whose bits equal style & mask, else `fallback`
+  FirstSet,  // the first item of `order` whose bits are all set
 };
 
 struct ComboItem {
@@ -56,7 +56,7 @@ struct PageField {
   const ComboItem* items;
   std::uint8_t itemCount;
   ComboFill fill;
-  std::int8_t fallback;  // Exact: the selection when no item matches (-1: none)
+  std::int8_t fallback;      // Exact: the selection when no item matches (-1: none)
   const std::int8_t* order;  // FirstSet: the items in the order they are tried
 };
 

@@ -30,7 +30,8 @@ constexpr ControlPages kControlPages[] = {
     {5112, IDD_PAGE_GENERAL_NO_TEXT, IDD_PAGE_SLIDER, IDD_PAGE_EX_STYLES},
 };
 
-constexpr int kDialogPages[] = {IDD_PAGE_DIALOG, IDD_PAGE_DIALOG_STYLES, IDD_PAGE_DIALOG_MORE, IDD_PAGE_DIALOG_EX};
+constexpr int kDialogPages[] = {IDD_PAGE_DIALOG, IDD_PAGE_DIALOG_STYLES, IDD_PAGE_DIALOG_MORE,
+                                IDD_PAGE_DIALOG_EX};
 
 const ControlPages* PagesOf(ControlKind kind) {
   const auto k = static_cast<std::uint32_t>(kind);
@@ -51,14 +52,18 @@ std::vector<const char16_t*> ControlTabs(ControlKind kind) {
   return {u"General", u"Styles", u"Extended Styles"};
 }
 
-std::vector<const char16_t*> DialogTabs() { return {u"General", u"Styles", u"More Styles", u"Extended Styles"}; }
+std::vector<const char16_t*> DialogTabs() {
+  return {u"General", u"Styles", u"More Styles", u"Extended Styles"};
+}
 
 int FirstControlTab(int previousTab, ControlKind kind) {
   const int tabs = static_cast<int>(ControlTabs(kind).size());
   return previousTab >= 1 && previousTab < tabs ? previousTab : 0;
 }
 
-int FirstDialogTab(int previousTab) { return previousTab >= 1 && previousTab <= 3 ? previousTab : 0; }
+int FirstDialogTab(int previousTab) {
+  return previousTab >= 1 && previousTab <= 3 ? previousTab : 0;
+}
 
 int ControlPageTemplate(ControlKind kind, int tab) {
   const ControlPages* pages = PagesOf(kind);
@@ -75,7 +80,9 @@ int ControlPageTemplate(ControlKind kind, int tab) {
   }
 }
 
-int DialogPageTemplate(int tab) { return tab >= 0 && tab <= 3 ? kDialogPages[tab] : 0; }
+int DialogPageTemplate(int tab) {
+  return tab >= 0 && tab <= 3 ? kDialogPages[tab] : 0;
+}
 
 int ControlPageCaption(ControlKind kind) {
   const ControlPages* pages = PagesOf(kind);

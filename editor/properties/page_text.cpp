@@ -4,7 +4,9 @@
 
 namespace {
 
-bool Fits(std::u16string_view text) { return text.size() <= static_cast<size_t>(CStringU::kCapacity); }
+bool Fits(std::u16string_view text) {
+  return text.size() <= static_cast<size_t>(CStringU::kCapacity);
+}
 
 void Replace(std::u16string& text, char16_t from, const char16_t* to) {
   std::u16string out;
@@ -36,7 +38,11 @@ std::u16string UnescapeText(std::u16string_view text) {
     const char16_t c = text[i];
     const char16_t next = i + 1 < text.size() ? text[i + 1] : u'\0';
     if (c == u'\\') {
-      const char16_t* pair = next == u'\\' ? u"\\" : next == u'n' ? u"\n" : next == u'r' ? u"\r" : next == u't' ? u"\t" : nullptr;
+      const char16_t* pair = next == u'\\'  ? u"\\"
+                             : next == u'n' ? u"\n"
+                             : next == u'r' ? u"\r"
+                             : next == u't' ? u"\t"
+                                            : nullptr;
       if (pair) {
         out += pair;
         ++i;

@@ -52,4 +52,6 @@ void DocShellHooks::RefreshProperties() {
   g_propertyDlg.RefreshProperties(frame->Panel().Window());
 }
 
-HWND DocShellHooks::PropertiesWindow() { return g_propertyDlg.window; }
+HWND DocShellHooks::PropertiesWindow() {
+  return g_propertyDlg.window;
+}

@@ -16,7 +16,9 @@ std::wstring Wide(const std::string& ansi) {
   return std::wstring(text.begin(), text.end());
 }
 
-std::wstring Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+std::wstring Wide(const char16_t* text) {
+  return reinterpret_cast<const wchar_t*>(text);
+}
 
 // A chosen list item, else what was typed. Right after a choice the edit
 // field still shows the previous text.
@@ -75,7 +77,8 @@ void FillIdCombo(int comboId, HWND page, const std::string& name, IdentifierTabl
   InvalidateRect(combo, nullptr, TRUE);
 }
 
-int CommitIdentifier(HWND page, int comboId, const std::string& dialogName, DlgItem& control, CPropertyHost& host) {
+int CommitIdentifier(HWND page, int comboId, const std::string& dialogName, DlgItem& control,
+                     CPropertyHost& host) {
   HWND combo = GetDlgItem(page, comboId);
   IdentifierTable* ids = host.Identifiers();
   if (!combo || !ids) return 1;

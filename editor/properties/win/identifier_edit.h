@@ -16,5 +16,6 @@ struct DlgItem;
 // Every name of the table (the box sorts them), `name` selected.
 void FillIdCombo(int comboId, HWND page, const std::string& name, IdentifierTable& ids);
 // 1 when committed or unchanged, 0 when refused.
-int CommitIdentifier(HWND page, int comboId, const std::string& dialogName, DlgItem& control, CPropertyHost& host);
+int CommitIdentifier(HWND page, int comboId, const std::string& dialogName, DlgItem& control,
+                     CPropertyHost& host);
 int CommitDialogIdentifier(HWND page, int comboId, CDlgRes& dialog, CPropertyHost& host);

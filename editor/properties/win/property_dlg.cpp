@@ -16,7 +16,9 @@ namespace {
 
 constexpr DWORD kTabStyle = 0x54011000;  // child, visible, clip siblings, tab stop, focus on button down
 
-HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
+HINSTANCE Instance() {
+  return GetModuleHandleW(nullptr);
+}
 
 std::wstring LoadText(UINT id) {
   const wchar_t* text = nullptr;
@@ -30,7 +32,9 @@ CPropertyDlg::CPropertyDlg() = default;
 
 CPropertyDlg::~CPropertyDlg() = default;
 
-HWND CPropertyDlg::Tabs() const { return window ? GetDlgItem(window, IDC_PROPERTY_TABS) : nullptr; }
+HWND CPropertyDlg::Tabs() const {
+  return window ? GetDlgItem(window, IDC_PROPERTY_TABS) : nullptr;
+}
 
 int CPropertyDlg::ShowProperties(HWND panel) {
   if (!window) {
@@ -139,8 +143,9 @@ HWND CPropertyDlg::CreateTabs(const std::vector<const char16_t*>& texts) {
   }
   RECT client;
   GetClientRect(window, &client);
-  HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", kTabStyle, 0, 0, client.right, client.bottom, window,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PROPERTY_TABS)), Instance(), nullptr);
+  HWND tabs =
+      CreateWindowExW(0, WC_TABCONTROLW, L"", kTabStyle, 0, 0, client.right, client.bottom, window,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PROPERTY_TABS)), Instance(), nullptr);
   if (!tabs) return nullptr;
   SendMessageW(tabs, WM_SETFONT, SendMessageW(window, WM_GETFONT, 0, 0), FALSE);
   for (size_t i = 0; i < texts.size(); ++i) {

@@ -29,9 +29,13 @@ ChooseFontProc LoadChooseFont() {
   return reinterpret_cast<ChooseFontProc>(reinterpret_cast<void*>(GetProcAddress(library, "ChooseFontW")));
 }
 
-const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+const wchar_t* Wide(const char16_t* text) {
+  return reinterpret_cast<const wchar_t*>(text);
+}
 
-std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
+std::u16string U16(const std::wstring& text) {
+  return std::u16string(text.begin(), text.end());
+}
 
 }  // namespace
 
@@ -82,11 +86,17 @@ DlgItem* CPropertyPage::Control() const {
   return !forDialog && owner.itemDialog ? owner.itemDialog->ControlAt(owner.itemOrder) : nullptr;
 }
 
-CDlgRes* CPropertyPage::Dialog() const { return forDialog ? owner.dialog : owner.itemDialog; }
+CDlgRes* CPropertyPage::Dialog() const {
+  return forDialog ? owner.dialog : owner.itemDialog;
+}
 
-std::uint32_t& CPropertyPage::Style() { return forDialog ? owner.dialog->style : Control()->style; }
+std::uint32_t& CPropertyPage::Style() {
+  return forDialog ? owner.dialog->style : Control()->style;
+}
 
-std::uint32_t& CPropertyPage::ExStyle() { return forDialog ? owner.dialog->exStyle : Control()->exStyle; }
+std::uint32_t& CPropertyPage::ExStyle() {
+  return forDialog ? owner.dialog->exStyle : Control()->exStyle;
+}
 
 int CPropertyPage::IdCombo() const {
   switch (templateId) {
@@ -136,7 +146,9 @@ void CPropertyPage::OnInit() {
     }
     if (ids) FillIdCombo(combo, hwnd, name, *ids);
   }
-  const int caption = templateId == IDD_PAGE_GENERAL ? IDC_GEN_CAPTION : templateId == IDD_PAGE_DIALOG ? IDC_DLG_CAPTION : 0;
+  const int caption = templateId == IDD_PAGE_GENERAL  ? IDC_GEN_CAPTION
+                      : templateId == IDD_PAGE_DIALOG ? IDC_DLG_CAPTION
+                                                      : 0;
   if (caption) {
     SendDlgItemMessageW(hwnd, caption, EM_LIMITTEXT, kCaptionFieldLimit, 0);
     const std::u16string shown = EscapeText(forDialog ? dialog->caption.View() : control->text.View());
@@ -174,7 +186,9 @@ int CPropertyPage::OnCommand(int id, int code) {
   return 0;
 }
 
-int CPropertyPage::OnCommit() { return IdCombo() && Dialog() ? CommitId(false) : 1; }
+int CPropertyPage::OnCommit() {
+  return IdCombo() && Dialog() ? CommitId(false) : 1;
+}
 
 PageState CPropertyPage::ReadState() const {
   PageState state;

@@ -37,9 +37,12 @@ TEST_F(IdCommitTest, RefusedInputLeavesTheControlAndTableAlone) {
     const char* input;
     IdCommitResult result;
   } cases[] = {
-      {"IDC_ONE IDC_TWO", IdCommitResult::Invalid}, {"   ", IdCommitResult::Invalid},
-      {"123", IdCommitResult::Invalid},             {"a+b", IdCommitResult::Invalid},
-      {"IDOK", IdCommitResult::InUse},              {" IDC_EDIT1\t", IdCommitResult::Unchanged},
+      {"IDC_ONE IDC_TWO", IdCommitResult::Invalid},
+      {"   ", IdCommitResult::Invalid},
+      {"123", IdCommitResult::Invalid},
+      {"a+b", IdCommitResult::Invalid},
+      {"IDOK", IdCommitResult::InUse},
+      {" IDC_EDIT1\t", IdCommitResult::Unchanged},
   };
   for (const Case& c : cases) {
     const IdCommit commit = CommitControlId(ids, "A", edit, c.input);

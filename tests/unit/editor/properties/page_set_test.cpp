@@ -18,8 +18,7 @@ TEST(PageSet, TabsAreKeptByPositionWithFallBackToGeneral) {
       {2, ControlKind::VScrollBar, 0},  // list box Extended Styles -> scroll bar General
       {2, ControlKind::Edit, 2},        // dialog More Styles -> edit Extended Styles
       {3, ControlKind::Edit, 0},        // dialog Extended Styles has no control twin
-      {-1, ControlKind::Slider, 0},
-      {1, ControlKind::StaticText, 1},
+      {-1, ControlKind::Slider, 0},    {1, ControlKind::StaticText, 1},
   };
   for (const Case& c : cases) EXPECT_EQ(FirstControlTab(c.before, c.next), c.opened) << c.before;
   EXPECT_EQ(FirstDialogTab(3), 3);
@@ -31,8 +30,8 @@ TEST(PageSet, KindsChooseTabsPagesAndCaptions) {
   EXPECT_EQ(ControlTabs(ControlKind::CheckBox).size(), 3u);
   EXPECT_EQ(ControlTabs(ControlKind::HScrollBar).size(), 2u);
   EXPECT_EQ(DialogTabs().size(), 4u);
-  for (ControlKind none : {ControlKind::StaticPicture, ControlKind::StaticOwnerDraw, ControlKind::HotKey,
-                           ControlKind::Custom}) {
+  for (ControlKind none :
+       {ControlKind::StaticPicture, ControlKind::StaticOwnerDraw, ControlKind::HotKey, ControlKind::Custom}) {
     EXPECT_TRUE(ControlTabs(none).empty());
     EXPECT_EQ(ControlPageSet(none), kNoPageSet);
     EXPECT_EQ(ControlPageTemplate(none, 0), 0);

@@ -11,12 +11,9 @@ TEST(PageText, EscapedTextComesBackAsItWas) {
     std::u16string shown;
     std::u16string stored;
   } cases[] = {
-      {u"a\\tb", u"a\tb"},
-      {u"line\\r\\nnext", u"line\r\nnext"},
-      {u"c:\\\\dir", u"c:\\dir"},
-      {u"ends with \\", u"ends with \\"},
-      {u"\\x stays", u"\\x stays"},
-      {u"\\\\n", u"\\n"},
+      {u"a\\tb", u"a\tb"},          {u"line\\r\\nnext", u"line\r\nnext"},
+      {u"c:\\\\dir", u"c:\\dir"},   {u"ends with \\", u"ends with \\"},
+      {u"\\x stays", u"\\x stays"}, {u"\\\\n", u"\\n"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(UnescapeText(c.shown), c.stored);

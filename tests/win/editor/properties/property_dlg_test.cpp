@@ -2,6 +2,7 @@
 // a script opened from a copy, and its design windows. The selection is set
 // directly, as the design surface sets it, and the window refreshed.
 #include <windows.h>
+// After windows.h, which it needs.
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
@@ -72,8 +73,8 @@ class BoxAnswerer {
   static BOOL CALLBACK Find(HWND window, LPARAM found) {
     wchar_t name[16] = {};
     GetClassNameW(window, name, 16);
-    if (std::wstring(name) == L"#32770" && window != g_propertyDlg.window && GetWindow(window, GW_OWNER) == owner &&
-        IsWindowVisible(window)) {
+    if (std::wstring(name) == L"#32770" && window != g_propertyDlg.window &&
+        GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window)) {
       *reinterpret_cast<HWND*>(found) = window;
       return FALSE;
     }
@@ -96,12 +97,15 @@ class BoxAnswerer {
 BoxAnswerer* BoxAnswerer::current = nullptr;
 HWND BoxAnswerer::owner = nullptr;
 
-INT_PTR CALLBACK QuietProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+INT_PTR CALLBACK QuietProc(HWND, UINT message, WPARAM, LPARAM) {
+  return message == WM_INITDIALOG;
+}
 
 // Every field a page's rules name is on its template, as a check box or a
 // combo box; a missing one would leave its style bits out of reach.
 TEST(PropertyPages, EveryTemplateHoldsItsFields) {
-  HWND owner = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PROPERTIES), nullptr, QuietProc, 0);
+  HWND owner =
+      CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PROPERTIES), nullptr, QuietProc, 0);
   ASSERT_NE(owner, nullptr);
   EXPECT_EQ(TextOf(owner), L"Свойства");
   RECT size = {0, 0, 307, 95}, client;
@@ -109,10 +113,10 @@ TEST(PropertyPages, EveryTemplateHoldsItsFields) {
   GetClientRect(owner, &client);
   EXPECT_EQ(client.right, size.right);
   EXPECT_EQ(client.bottom, size.bottom);
-  for (int page : {IDD_PAGE_GENERAL, IDD_PAGE_STATIC, IDD_PAGE_EX_STYLES, IDD_PAGE_RADIO, IDD_PAGE_PUSH, IDD_PAGE_CHECK,
-                   IDD_PAGE_GROUP, IDD_PAGE_GENERAL_NO_TEXT, IDD_PAGE_EDIT, IDD_PAGE_COMBO, IDD_PAGE_LIST,
-                   IDD_PAGE_SCROLL, IDD_PAGE_UPDOWN, IDD_PAGE_PROGRESS, IDD_PAGE_SLIDER, IDD_PAGE_DIALOG,
-                   IDD_PAGE_DIALOG_STYLES, IDD_PAGE_DIALOG_MORE, IDD_PAGE_DIALOG_EX}) {
+  for (int page : {IDD_PAGE_GENERAL, IDD_PAGE_STATIC, IDD_PAGE_EX_STYLES, IDD_PAGE_RADIO, IDD_PAGE_PUSH,
+                   IDD_PAGE_CHECK, IDD_PAGE_GROUP, IDD_PAGE_GENERAL_NO_TEXT, IDD_PAGE_EDIT, IDD_PAGE_COMBO,
+                   IDD_PAGE_LIST, IDD_PAGE_SCROLL, IDD_PAGE_UPDOWN, IDD_PAGE_PROGRESS, IDD_PAGE_SLIDER,
+                   IDD_PAGE_DIALOG, IDD_PAGE_DIALOG_STYLES, IDD_PAGE_DIALOG_MORE, IDD_PAGE_DIALOG_EX}) {
     HWND made = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(page), owner, QuietProc, 0);
     ASSERT_NE(made, nullptr) << page;
     // As written in the template (a made window shows DS_CONTROL as WS_EX_CONTROLPARENT).
@@ -190,7 +194,9 @@ class PropertiesWindow : public ::testing::Test {
     RemoveDirectoryW(folder.c_str());
   }
 
-  HWND Control(int order) { return static_cast<HWND>(dialog->surface->ControlWindow(static_cast<std::uint16_t>(order))); }
+  HWND Control(int order) {
+    return static_cast<HWND>(dialog->surface->ControlWindow(static_cast<std::uint16_t>(order)));
+  }
   void Select(int order) {
     dialog->dialogSelected = 0;
     dialog->selection.SelectOnly(Control(order));
@@ -402,6 +408,7 @@ TEST_F(PropertiesWindow, CaptionsAndPositionAreStoredAsTyped) {
   Type(Field(IDC_GEN_CAPTION), L"a\\tb");
   EXPECT_EQ(dialog->ControlAt(kStatic)->text.View(), u"a\tb");
   EXPECT_EQ(dialog->ControlAt(kStatic)->textLength, 4u);
+  EXPECT_EQ(hooks->Document().modified, 1);
 
   SelectDialog();
   Type(Field(IDC_DLG_CAPTION), L"New");
@@ -470,6 +477,15 @@ TEST_F(PropertiesWindow, RefusedIdentifierKeepsTheWindowOpen) {
   EXPECT_EQ(g_propertyDlg.window, nullptr);
   EXPECT_EQ(dialog->ControlAt(kEdit)->id, 1007);
   EXPECT_EQ(hooks->Document().modified, 1);
+
+  // A name chosen from the list is taken at once.
+  Open();
+  HWND combo = Field(IDC_GNX_ID);
+  SendMessageW(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"IDABORT"));
+  SendMessageW(g_propertyDlg.pageWindow, WM_COMMAND, MAKEWPARAM(IDC_GNX_ID, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+  EXPECT_EQ(dialog->ControlAt(kEdit)->id, IDABORT);
+  EXPECT_EQ(IdText(IDC_GNX_ID), L"IDABORT");
 }
 
 TEST_F(PropertiesWindow, RenamedDialogShowsInTreeTitleScriptAndHeader) {

@@ -3,6 +3,7 @@
 // refresh that makes the tab strip and the page again, painted.
 //   properties_refresh_bench.exe [RUNS] [EXTRA_NAMES]
 #include <windows.h>
+// After windows.h, which it needs.
 #include <commctrl.h>
 
 #include <algorithm>
@@ -42,7 +43,8 @@ double ThreadSeconds() {
   FILETIME created, exited, kernel, user;
   if (!GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user)) return 0;
   auto seconds = [](const FILETIME& t) {
-    return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;
+    return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) /
+           1e7;
   };
   return seconds(kernel) + seconds(user);
 }
@@ -115,10 +117,12 @@ int wmain(int argc, wchar_t** argv) {
     }
     const double cpu = (ThreadSeconds() - cpuStart) * 1000 / runs;
     std::sort(ms.begin(), ms.end());
-    printf("switch between two selected controls, %s tab, %zu names: median %.2f ms, min %.2f, p90 %.2f, max %.2f "
-           "(%d runs), this thread's CPU %.2f ms per switch; load average %s\n",
-           tabs[tab], static_cast<size_t>(extra) + 16, ms[ms.size() / 2], ms.front(), ms[ms.size() * 9 / 10],
-           ms.back(), runs, cpu, LoadAverage().c_str());
+    printf(
+        "switch between two selected controls, %s tab, %zu names: median %.2f ms, min %.2f, p90 %.2f, max "
+        "%.2f "
+        "(%d runs), this thread's CPU %.2f ms per switch; load average %s\n",
+        tabs[tab], static_cast<size_t>(extra) + 16, ms[ms.size() / 2], ms.front(), ms[ms.size() * 9 / 10],
+        ms.back(), runs, cpu, LoadAverage().c_str());
   }
   DestroyWindow(g_propertyDlg.window);
   hooks.Exit();

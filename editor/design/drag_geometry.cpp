@@ -16,9 +16,13 @@ constexpr int kMinHeight = 5;
 constexpr int kComboMinWidth = 15;
 constexpr int kComboMinHeight = 12;
 
-int RoundHalfDown(double value) { return static_cast<int>(std::ceil(value - 0.5)); }
+int RoundHalfDown(double value) {
+  return static_cast<int>(std::ceil(value - 0.5));
+}
 
-DlgRect Shifted(const DlgRect& r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+DlgRect Shifted(const DlgRect& r, int dx, int dy) {
+  return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
 
 // Left and top at least 0, right and bottom at most the dialog's size, then
 // in from the right and bottom while the pixels still stick out. 0 when the
@@ -58,7 +62,8 @@ int CornersInside(const DlgRect& band, const DlgRect& r) {
   return inside(r.left, r.top) && inside(r.right, r.bottom) ? 1 : 0;
 }
 
-CSurfaceGeometry::CSurfaceGeometry(const CDialogUnitMap& map, int cx, int cy, int clientWidth, int clientHeight)
+CSurfaceGeometry::CSurfaceGeometry(const CDialogUnitMap& map, int cx, int cy, int clientWidth,
+                                   int clientHeight)
     : map(map), cx(cx), cy(cy), clientWidth(clientWidth), clientHeight(clientHeight) {
   DlgRect hundred{0, 0, 100, 100};
   if (map.MapDialogRect(hundred) && hundred.right > 0 && hundred.bottom > 0) {
@@ -67,9 +72,13 @@ CSurfaceGeometry::CSurfaceGeometry(const CDialogUnitMap& map, int cx, int cy, in
   }
 }
 
-int CSurfaceGeometry::UnitsX(int pixels) const { return Valid() ? RoundHalfDown(pixels * 100.0 / px100) : 0; }
+int CSurfaceGeometry::UnitsX(int pixels) const {
+  return Valid() ? RoundHalfDown(pixels * 100.0 / px100) : 0;
+}
 
-int CSurfaceGeometry::UnitsY(int pixels) const { return Valid() ? RoundHalfDown(pixels * 100.0 / py100) : 0; }
+int CSurfaceGeometry::UnitsY(int pixels) const {
+  return Valid() ? RoundHalfDown(pixels * 100.0 / py100) : 0;
+}
 
 int CSurfaceGeometry::Overshoot(const DlgRect& rect, bool& right, bool& bottom) const {
   DlgRect pixels;
@@ -106,8 +115,8 @@ int CSurfaceGeometry::ShrinkIntoClient(DlgRect& rect) const {
   return 1;
 }
 
-int MouseMoveOffset(const CSurfaceGeometry& surface, const DlgRect& primary, int dxPixels, int dyPixels, int& dx,
-                    int& dy) {
+int MouseMoveOffset(const CSurfaceGeometry& surface, const DlgRect& primary, int dxPixels, int dyPixels,
+                    int& dx, int& dy) {
   DlgRect pixels;
   if (!surface.Valid() || !surface.ToPixels(primary, pixels)) return 0;
   dx = surface.UnitsX(pixels.left + dxPixels) - primary.left;
@@ -153,8 +162,8 @@ void MinimumSize(ControlKind kind, int& cx, int& cy) {
 
 // The handle moves its edges in pixels; the new size, in units and at least
 // the minimum, is then laid off from the edges that stayed.
-int ResizeByHandle(const CSurfaceGeometry& surface, ControlKind kind, const DlgRect& rect, int handle, int dxPixels,
-                   int dyPixels, DlgRect& result) {
+int ResizeByHandle(const CSurfaceGeometry& surface, ControlKind kind, const DlgRect& rect, int handle,
+                   int dxPixels, int dyPixels, DlgRect& result) {
   if (!surface.Valid() || handle < kHandleTopLeft || handle > kHandleTop) return 0;
   if (handle == kHandleLeft || handle == kHandleRight) dyPixels = 0;
   if (handle == kHandleBottom || handle == kHandleTop) dxPixels = 0;
@@ -162,8 +171,8 @@ int ResizeByHandle(const CSurfaceGeometry& surface, ControlKind kind, const DlgR
   if (!surface.ToPixels(rect, p)) return 0;
   const bool movesLeft = handle == kHandleTopLeft || handle == kHandleLeft || handle == kHandleBottomLeft ||
                          handle == kHandleTop;
-  const bool movesTop = handle == kHandleTopLeft || handle == kHandleLeft || handle == kHandleTopRight ||
-                        handle == kHandleTop;
+  const bool movesTop =
+      handle == kHandleTopLeft || handle == kHandleLeft || handle == kHandleTopRight || handle == kHandleTop;
   (movesLeft ? p.left : p.right) += dxPixels;
   (movesTop ? p.top : p.bottom) += dyPixels;
   int minCx = 0, minCy = 0;
@@ -202,8 +211,8 @@ int ResizeByKey(const CSurfaceGeometry& surface, ControlKind kind, const DlgRect
 }
 
 // New size = new pixels × units / old pixels, rounded as pixels are.
-int ResizeDialogFrame(const CSurfaceGeometry& surface, int handle, int dxPixels, int dyPixels, int minCx, int minCy,
-                      int& newCx, int& newCy) {
+int ResizeDialogFrame(const CSurfaceGeometry& surface, int handle, int dxPixels, int dyPixels, int minCx,
+                      int minCy, int& newCx, int& newCy) {
   if (!surface.Valid() || !HandleDraggable(HandleSet::DialogFrame, handle)) return 0;
   if (handle == kHandleBottom) dxPixels = 0;
   if (handle == kHandleRight) dyPixels = 0;

@@ -64,8 +64,8 @@ class CSurfaceGeometry {
 
 // The whole-unit move (dx, dy) that brings the primary control's top-left
 // corner to where the pointer offset (in pixels) took it.
-int MouseMoveOffset(const CSurfaceGeometry& surface, const DlgRect& primary, int dxPixels, int dyPixels, int& dx,
-                    int& dy);
+int MouseMoveOffset(const CSurfaceGeometry& surface, const DlgRect& primary, int dxPixels, int dyPixels,
+                    int& dx, int& dy);
 // One unit in the arrow's direction.
 void KeyMoveOffset(int direction, int& dx, int& dy);
 
@@ -81,8 +81,8 @@ void MinimumSize(ControlKind kind, int& cx, int& cy);
 // The control's rectangle after its handle (1 to 8) was dragged by a pointer
 // offset in pixels: at least the minimum size, grown from the edge opposite
 // the handle, clamped inside the dialog. 0 when it cannot be mapped.
-int ResizeByHandle(const CSurfaceGeometry& surface, ControlKind kind, const DlgRect& rect, int handle, int dxPixels,
-                   int dyPixels, DlgRect& result);
+int ResizeByHandle(const CSurfaceGeometry& surface, ControlKind kind, const DlgRect& rect, int handle,
+                   int dxPixels, int dyPixels, DlgRect& result);
 // Shift with an arrow: up and left shrink by one unit, down and right grow,
 // moving the bottom or right edge.
 int ResizeByKey(const CSurfaceGeometry& surface, ControlKind kind, const DlgRect& rect, int direction,
@@ -91,8 +91,8 @@ int ResizeByKey(const CSurfaceGeometry& surface, ControlKind kind, const DlgRect
 // The dialog's size after its frame handle (bottom 4, corner 5, right 6) was
 // dragged by a pointer offset in pixels; never smaller than `minCx` × `minCy`
 // (the controls' extent). 0 when it cannot be mapped or the handle is another.
-int ResizeDialogFrame(const CSurfaceGeometry& surface, int handle, int dxPixels, int dyPixels, int minCx, int minCy,
-                      int& newCx, int& newCy);
+int ResizeDialogFrame(const CSurfaceGeometry& surface, int handle, int dxPixels, int dyPixels, int minCx,
+                      int minCy, int& newCx, int& newCy);
 
 // The rectangle of a new control drawn from a start point (surface client
 // pixels) by a pointer offset: its far corner kept within the dialog, then

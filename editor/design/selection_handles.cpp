@@ -2,8 +2,12 @@
 
 namespace {
 
-int MidX(const DlgRect& r) { return r.left + (r.right - r.left) / 2; }
-int MidY(const DlgRect& r) { return r.top + (r.bottom - r.top) / 2; }
+int MidX(const DlgRect& r) {
+  return r.left + (r.right - r.left) / 2;
+}
+int MidY(const DlgRect& r) {
+  return r.top + (r.bottom - r.top) / 2;
+}
 
 constexpr int kHitOrder[] = {kHandleTopLeft, kHandleBottomLeft, kHandleTopRight, kHandleBottomRight,
                              kHandleLeft,    kHandleRight,      kHandleTop,      kHandleBottom};

@@ -280,8 +280,8 @@ LRESULT CDesignWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_KEYDOWN:
-      OnKeyDown(wParam);
-      return 0;
+      if (OnKeyDown(wParam)) return 0;
+      break;
     case WM_DESTROY:
       OnDestroy();
       break;

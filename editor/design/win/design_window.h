@@ -112,7 +112,8 @@ class CDesignWindow : public CSurfaceLink {
   void OnDragMove(POINT at);
   void OnDragEnd(POINT at, WPARAM keys);
   void OnCaptureLost();
-  void OnKeyDown(WPARAM key);
+  // 1 for the arrow keys, which belong to the surface.
+  int OnKeyDown(WPARAM key);
   HCURSOR SurfaceCursor() const;
   // The cursor over a frame handle of the design window, or null.
   HCURSOR FrameCursor(POINT designPoint) const;

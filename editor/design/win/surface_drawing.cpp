@@ -38,7 +38,9 @@ CDragFeedback::~CDragFeedback() {
   ReleaseSnapshot();
 }
 
-void CDragFeedback::ReleaseSnapshot() { Release(snapshotDc, snapshot, snapshotOld); }
+void CDragFeedback::ReleaseSnapshot() {
+  Release(snapshotDc, snapshot, snapshotOld);
+}
 
 int CDragFeedback::TakeSnapshot(HWND target) {
   EndDrag();
@@ -84,4 +86,6 @@ int CDragFeedback::Show(const std::vector<RECT>& frames, Pen pen) {
   return BitBlt(dc.get(), 0, 0, width, height, memory, 0, 0, SRCCOPY) ? 1 : 0;
 }
 
-void CDragFeedback::EndDrag() { Release(composeDc, compose, composeOld); }
+void CDragFeedback::EndDrag() {
+  Release(composeDc, compose, composeOld);
+}

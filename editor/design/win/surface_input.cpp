@@ -23,11 +23,17 @@ enum DragMode : int {
   kModeNewControl = 4,  // the rectangle of a control to place
 };
 
-RECT ToRect(const DlgRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+RECT ToRect(const DlgRect& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
 
-DlgRect Offset(const DlgRect& r, POINT by) { return {r.left + by.x, r.top + by.y, r.right + by.x, r.bottom + by.y}; }
+DlgRect Offset(const DlgRect& r, POINT by) {
+  return {r.left + by.x, r.top + by.y, r.right + by.x, r.bottom + by.y};
+}
 
-HCURSOR Cursor(LPCWSTR id) { return LoadCursorW(nullptr, id); }
+HCURSOR Cursor(LPCWSTR id) {
+  return LoadCursorW(nullptr, id);
+}
 
 // Double arrows along the direction each handle drags.
 HCURSOR HandleCursor(int handle) {
@@ -69,8 +75,9 @@ HandleSet HandleSetOf(const CDlgRes& dialog, std::uint32_t order) {
 }
 
 // The rectangles of the controls after the group was moved, in the order given.
-int MovedRects(const CDlgRes& dialog, const CSurfaceGeometry& surface, const std::vector<std::uint32_t>& orders,
-               int dx, int dy, bool byPixels, std::vector<DlgRect>& rects) {
+int MovedRects(const CDlgRes& dialog, const CSurfaceGeometry& surface,
+               const std::vector<std::uint32_t>& orders, int dx, int dy, bool byPixels,
+               std::vector<DlgRect>& rects) {
   rects.clear();
   for (std::uint32_t order : orders) {
     DlgRect r;
@@ -108,7 +115,8 @@ int CDesignWindow::HitControlHandles(POINT surfacePoint) const {
   if (!surfaceDialog || dialog.selection.Count() != 1) return kNoHandle;
   const std::vector<std::uint32_t> orders = dialog.SelectedOrders();
   DlgRect pixels;
-  if (orders.empty() || !dialog.RectPixels(orders.front(), CWindowUnitMap(surfaceDialog), pixels)) return kNoHandle;
+  if (orders.empty() || !dialog.RectPixels(orders.front(), CWindowUnitMap(surfaceDialog), pixels))
+    return kNoHandle;
   return HitTestHandles(pixels, surfacePoint.x, surfacePoint.y, HandleSetOf(dialog, orders.front()));
 }
 
@@ -252,7 +260,8 @@ int CDesignWindow::ShowDragOutline(POINT offset) {
       if (!live.map.MapDialogRect(size)) return 0;
       // The window keeps its border and caption around the new client area.
       const DlgRect frame = SurfaceFrame();
-      frames.push_back({frame.left, frame.top, frame.left + (frame.right - frame.left) - g.clientWidth + size.right,
+      frames.push_back({frame.left, frame.top,
+                        frame.left + (frame.right - frame.left) - g.clientWidth + size.right,
                         frame.top + (frame.bottom - frame.top) - g.clientHeight + size.bottom});
       break;
     }
@@ -329,7 +338,8 @@ void CDesignWindow::ApplyDrag(POINT offset) {
   if (dialog.mode == kModeResize) {
     DlgRect units, resized;
     if (dragOrders.size() != 1 || !dialog.RectDialogUnits(dragOrders.front(), units) ||
-        !ResizeByHandle(g, dialog.KindAt(dragOrders.front()), units, dialog.sizingEdge, offset.x, offset.y, resized))
+        !ResizeByHandle(g, dialog.KindAt(dragOrders.front()), units, dialog.sizingEdge, offset.x, offset.y,
+                        resized))
       return;
     changed = !(resized == units) && dialog.MoveControl(dragOrders.front(), resized, live.map);
   } else if (dialog.mode == kModeMove) {
@@ -355,7 +365,8 @@ void CDesignWindow::ApplyDrag(POINT offset) {
     dialog.y = 0;
     const DlgRect frame = SurfaceFrame();
     SetWindowPos(surfaceDialog, nullptr, 0, 0, frame.right - frame.left - g.clientWidth + size.right,
-                 frame.bottom - frame.top - g.clientHeight + size.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 frame.bottom - frame.top - g.clientHeight + size.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (changed) CDocumentU::MarkModified();
 }
@@ -418,25 +429,25 @@ void CDesignWindow::CancelTools() {
 
 // Arrows move the selection by a unit; Shift with an arrow resizes the one
 // selected control; with Ctrl nothing happens.
-void CDesignWindow::OnKeyDown(WPARAM key) {
+int CDesignWindow::OnKeyDown(WPARAM key) {
   const int direction = KeyDirectionOf(key);
-  if (direction < 0 || dialog.type != kResourceDialog || !surfaceDialog || dragging) return;
-  if (GetKeyState(VK_CONTROL) < 0) return;
+  if (direction < 0) return 0;
+  if (dialog.type != kResourceDialog || !surfaceDialog || dragging || GetKeyState(VK_CONTROL) < 0) return 1;
   const std::vector<std::uint32_t> orders = dialog.SelectedOrders();
-  if (orders.empty()) return;
+  if (orders.empty()) return 1;
   const CLiveGeometry live(surfaceDialog, dialog);
   bool changed = false;
   if (GetKeyState(VK_SHIFT) < 0) {
     DlgRect units, resized;
     if (orders.size() != 1 || !dialog.RectDialogUnits(orders.front(), units) ||
         !ResizeByKey(live.geometry, dialog.KindAt(orders.front()), units, direction, resized))
-      return;
+      return 1;
     changed = !(resized == units) && dialog.MoveControl(orders.front(), resized, live.map);
   } else {
     int dx = 0, dy = 0;
     KeyMoveOffset(direction, dx, dy);
     std::vector<DlgRect> rects;
-    if (!MovedRects(dialog, live.geometry, orders, dx, dy, false, rects)) return;
+    if (!MovedRects(dialog, live.geometry, orders, dx, dy, false, rects)) return 1;
     for (std::size_t i = 0; i < rects.size(); ++i) {
       DlgRect before;
       dialog.RectDialogUnits(orders[i], before);
@@ -445,4 +456,5 @@ void CDesignWindow::OnKeyDown(WPARAM key) {
   }
   if (changed) CDocumentU::MarkModified();
   Repaint();
+  return 1;
 }

@@ -62,9 +62,11 @@ void CDesignWindow::DrawFrameHandles(HDC dc) {
 // handles go on top of all.
 void CDesignWindow::AfterControlPaint(HWND control) {
   if (!surfaceDialog || !IsLowestShown(control, ScreenClient(surfaceDialog))) return;
-  for (HWND inner = GetWindow(control, GW_CHILD); inner; inner = GetWindow(inner, GW_HWNDNEXT)) UpdateWindow(inner);
+  for (HWND inner = GetWindow(control, GW_CHILD); inner; inner = GetWindow(inner, GW_HWNDNEXT))
+    UpdateWindow(inner);
   for (HWND above = GetWindow(control, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV))
-    RedrawWindow(above, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(above, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   if (dialog.active) DrawControlHandles();
 }
 
@@ -83,7 +85,8 @@ void CDesignWindow::DrawControlHandles() {
     if (!dialog.RectPixels(order, map, r)) continue;
     r = {r.left + origin.x, r.top + origin.y, r.right + origin.x, r.bottom + origin.y};
     HandleSet set = HandleSet::Several;
-    if (selected == 1) set = dialog.KindAt(order) == ControlKind::ComboBox ? HandleSet::ComboBox : HandleSet::Control;
+    if (selected == 1)
+      set = dialog.KindAt(order) == ControlKind::ComboBox ? HandleSet::ComboBox : HandleSet::Control;
     PaintHandles(dc.get(), r, set, i == 0 ? kPrimaryHandleColour : kSecondaryHandleColour);
   }
 }

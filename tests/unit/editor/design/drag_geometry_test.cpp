@@ -24,7 +24,9 @@ class BaseUnitMap : public CDialogUnitMap {
     r = {MulDiv(r.left, bx, 4), MulDiv(r.top, by, 8), MulDiv(r.right, bx, 4), MulDiv(r.bottom, by, 8)};
     return 1;
   }
-  static int MulDiv(int a, int b, int c) { return static_cast<int>(std::lround(static_cast<double>(a) * b / c)); }
+  static int MulDiv(int a, int b, int c) {
+    return static_cast<int>(std::lround(static_cast<double>(a) * b / c));
+  }
   int bx;
   int by;
   bool fail = false;
@@ -35,7 +37,9 @@ class BaseUnitMap : public CDialogUnitMap {
 const BaseUnitMap kMap(8, 12);
 
 // A dialog of 100 × 80 units whose client area is as large as its units map.
-CSurfaceGeometry Dialog100x80(const CDialogUnitMap& map = kMap) { return CSurfaceGeometry(map, 100, 80, 200, 120); }
+CSurfaceGeometry Dialog100x80(const CDialogUnitMap& map = kMap) {
+  return CSurfaceGeometry(map, 100, 80, 200, 120);
+}
 
 TEST(DragGeometry, PixelsBecomeWholeUnitsAndAHalfRoundsDown) {
   const CSurfaceGeometry g = Dialog100x80();
@@ -46,7 +50,7 @@ TEST(DragGeometry, PixelsBecomeWholeUnitsAndAHalfRoundsDown) {
     int pixels;
     int x;  // 2 pixels a unit
     int y;  // 1.5 pixels a unit
-  } cases[] = {{0, 0, 0},   {1, 0, 1},   {2, 1, 1},     {3, 1, 2},    {4, 2, 3},
+  } cases[] = {{0, 0, 0},    {1, 0, 1},    {2, 1, 1},       {3, 1, 2},   {4, 2, 3},
                {-1, -1, -1}, {-3, -2, -2}, {301, 150, 201}, {-4, -2, -3}};
   for (const auto& c : cases) {
     EXPECT_EQ(g.UnitsX(c.pixels), c.x) << c.pixels;
@@ -77,7 +81,7 @@ TEST(DragGeometry, GroupMovesStopAtTheEdgesKeepingTheirShape) {
       // At 75 its pixels (113 + 8) would overhang the 120 of the client area.
       {"bottom edge", &g, 0, 9, {{5, 70, 15, 75}}, {{5, 74, 15, 79}}},
       {"top, second member", &g, 0, -7, {{5, 20, 15, 25}, {30, 4, 40, 9}}, {{5, 16, 15, 21}, {30, 0, 40, 5}}},
-      {"left past a member inside", &g, -12, 0, {{10, 5, 20, 10}, {40, 5, 99, 10}}, {{0, 5, 10, 10}, {30, 5, 89, 10}}},
+      {"left, inside", &g, -12, 0, {{10, 5, 20, 10}, {40, 5, 99, 10}}, {{0, 5, 10, 10}, {30, 5, 89, 10}}},
       {"client narrower than dialog", &narrow, 10, 0, {{80, 5, 88, 10}}, {{82, 5, 90, 10}}},
       {"no move", &g, 0, 0, {{1, 2, 3, 4}}, {{1, 2, 3, 4}}},
   };
@@ -158,10 +162,10 @@ TEST(DragGeometry, DialogFrameKeepsItsControlsAndRoundsLikePixels) {
   const struct {
     int handle, dx, dy, cx, cy;
   } cases[] = {
-      {kHandleBottomRight, 20, 30, 110, 100},
-      {kHandleBottom, 20, 30, 100, 100},   // ignores dx
-      {kHandleRight, 20, 30, 110, 80},     // ignores dy
-      {kHandleBottomRight, 3, 0, 101, 80},  // 101.5 rounds down
+      {kHandleBottomRight, 20, 30, 110, 100},    // both ways
+      {kHandleBottom, 20, 30, 100, 100},         // ignores dx
+      {kHandleRight, 20, 30, 110, 80},           // ignores dy
+      {kHandleBottomRight, 3, 0, 101, 80},       // 101.5 rounds down
       {kHandleBottomRight, -180, -200, 40, 30},  // not smaller than the controls
   };
   for (const auto& c : cases) {

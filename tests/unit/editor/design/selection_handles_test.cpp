@@ -10,10 +10,10 @@ TEST(SelectionHandles, SquaresJustOutsideCornersAndCentredOnEdges) {
     int handle;
     DlgRect at;
   } cases[] = {
-      {kHandleTopLeft, {5, 15, 10, 20}},     {kHandleLeft, {5, 28, 10, 33}},
-      {kHandleBottomLeft, {5, 41, 10, 46}},  {kHandleBottom, {18, 41, 23, 46}},
+      {kHandleTopLeft, {5, 15, 10, 20}},      {kHandleLeft, {5, 28, 10, 33}},
+      {kHandleBottomLeft, {5, 41, 10, 46}},   {kHandleBottom, {18, 41, 23, 46}},
       {kHandleBottomRight, {30, 41, 35, 46}}, {kHandleRight, {30, 28, 35, 33}},
-      {kHandleTopRight, {30, 15, 35, 20}},   {kHandleTop, {18, 15, 23, 20}},
+      {kHandleTopRight, {30, 15, 35, 20}},    {kHandleTop, {18, 15, 23, 20}},
   };
   for (const auto& c : cases) EXPECT_EQ(HandleRect(r, c.handle), c.at) << c.handle;
 
@@ -52,7 +52,8 @@ TEST(SelectionHandles, OnlyFilledHandlesReact) {
       const DlgRect h = HandleRect(r, handle);
       EXPECT_EQ(HandleDraggable(c.set, handle), draggable ? 1 : 0) << handle;
       EXPECT_EQ(HitTestHandles(r, h.left, h.top, c.set), draggable ? handle : kNoHandle) << handle;
-      EXPECT_EQ(HitTestHandles(r, h.right - 1, h.bottom - 1, c.set), draggable ? handle : kNoHandle) << handle;
+      EXPECT_EQ(HitTestHandles(r, h.right - 1, h.bottom - 1, c.set), draggable ? handle : kNoHandle)
+          << handle;
     }
     EXPECT_EQ(HitTestHandles(r, 20, 30, c.set), kNoHandle);  // inside the control
     EXPECT_EQ(HitTestHandles(r, 35, 46, c.set), kNoHandle);  // just past the corner

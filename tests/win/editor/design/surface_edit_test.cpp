@@ -107,7 +107,8 @@ class Surface : public ::testing::Test {
   POINT On(std::uint32_t order, double fx = 0.5, double fy = 0.5) const {
     RECT rc;
     GetWindowRect(Control(order), &rc);
-    return {rc.left + static_cast<LONG>((rc.right - rc.left) * fx), rc.top + static_cast<LONG>((rc.bottom - rc.top) * fy)};
+    return {rc.left + static_cast<LONG>((rc.right - rc.left) * fx),
+            rc.top + static_cast<LONG>((rc.bottom - rc.top) * fy)};
   }
   POINT FromSurface(int x, int y) const {
     POINT at = {x, y};
@@ -238,7 +239,8 @@ TEST_F(Surface, HandlesResizeOneControlAndTheDialogFrame) {
   RECT frameRect;
   GetWindowRect(surface, &frameRect);
   document.modified = 0;
-  Drag({frameRect.right + 2, frameRect.bottom + 2}, {{frameRect.right - 5, frameRect.bottom - 5}, {frameRect.left, frameRect.top}});
+  Drag({frameRect.right + 2, frameRect.bottom + 2},
+       {{frameRect.right - 5, frameRect.bottom - 5}, {frameRect.left, frameRect.top}});
   int extentX = 0, extentY = 0;
   dialog->ExtentOfControls(extentX, extentY);
   EXPECT_EQ(dialog->cx, extentX);
@@ -296,7 +298,8 @@ TEST_F(Surface, HandlesAndDragOutlinesOnTheScreen) {
   EXPECT_NE(topLeft(combo).At(2, 2), kPrimaryBlue);
   EXPECT_EQ(topLeft(combo).At(0, 0), kPrimaryBlue);
   EXPECT_EQ(bottomRight(combo).At(2, 2), kPrimaryBlue);
-  EXPECT_TRUE(wintest::SavePng(wintest::ScreenshotPath(L"design_surface_handles"), wintest::CaptureScreenOfWindow(window)));
+  EXPECT_TRUE(wintest::SavePng(wintest::ScreenshotPath(L"design_surface_handles"),
+                               wintest::CaptureScreenOfWindow(window)));
 
   // Cancel dragged by exactly 10 units across and 8 down, not yet let go.
   const RECT by = Pixels(0, 0, 10, 8);
@@ -308,11 +311,13 @@ TEST_F(Surface, HandlesAndDragOutlinesOnTheScreen) {
   wintest::PumpUntil([&] { return dialog->overlayDrawn == 1; }, 3000);
   settle();
   const RECT outline = screenRect(Pixels(160, 38, 40, 15));
-  const wintest::Pixels shown = wintest::CaptureScreen({outline.left, outline.top, outline.right, outline.bottom});
+  const wintest::Pixels shown =
+      wintest::CaptureScreen({outline.left, outline.top, outline.right, outline.bottom});
   EXPECT_EQ(shown.At(0, 0), 0u);
   EXPECT_EQ(shown.At(shown.width / 2, 0), 0u);
   EXPECT_EQ(shown.At(shown.width - 1, shown.height - 1), 0u);
-  EXPECT_TRUE(wintest::SavePng(wintest::ScreenshotPath(L"design_surface_drag"), wintest::CaptureScreenOfWindow(window)));
+  EXPECT_TRUE(wintest::SavePng(wintest::ScreenshotPath(L"design_surface_drag"),
+                               wintest::CaptureScreenOfWindow(window)));
   wintest::LeftButtonOnScreen({from.x + by.right, from.y + by.bottom}, false);
   ASSERT_TRUE(wintest::PumpUntil([] { return GetCapture() == nullptr; }, 3000));
   EXPECT_EQ(Units(kCancel), (DlgRect{160, 38, 200, 53}));

@@ -47,8 +47,8 @@ void WriteScript(const std::string& folder) {
   std::ofstream header(folder + "\\Resource.h", std::ios::binary);
   std::ofstream script(folder + "\\grid.rc", std::ios::binary);
   header << "#define IDD_GRID 100\r\n";
-  script << "#include \"Resource.h\"\r\nIDD_GRID DIALOG 0, 0, " << kColumns * 22 + 10 << ", " << kRows * 14 + 40
-         << "\r\nFONT 8, \"MS Sans Serif\"\r\nBEGIN\r\n";
+  script << "#include \"Resource.h\"\r\nIDD_GRID DIALOG 0, 0, " << kColumns * 22 + 10 << ", "
+         << kRows * 14 + 40 << "\r\nFONT 8, \"MS Sans Serif\"\r\nBEGIN\r\n";
   for (int k = 0; k < kColumns * kRows; ++k) {
     header << "#define IDC_B" << k << " " << 1000 + k << "\r\n";
     script << "    PUSHBUTTON \"" << k << "\",IDC_B" << k << "," << 5 + (k % kColumns) * 22 << ","
@@ -66,8 +66,8 @@ void Print(const char* name, std::vector<double> ms) {
   const size_t n = ms.size();
   if (n == 0) return;
   const auto at = [&](double q) { return ms[static_cast<size_t>(q * static_cast<double>(n - 1))]; };
-  std::printf("%-34s median %7.2f ms, p10 %.2f, p90 %.2f, min %.2f, max %.2f (%zu samples)\n", name, at(0.5), at(0.1),
-              at(0.9), ms.front(), ms.back(), n);
+  std::printf("%-34s median %7.2f ms, p10 %.2f, p90 %.2f, min %.2f, max %.2f (%zu samples)\n", name, at(0.5),
+              at(0.1), at(0.9), ms.front(), ms.back(), n);
 }
 
 void PrintLoad() {
@@ -80,7 +80,9 @@ void PrintLoad() {
   std::printf("load average: %s", text[0] ? text : "unknown\n");
 }
 
-LPARAM At(POINT p) { return MAKELPARAM(p.x, p.y); }
+LPARAM At(POINT p) {
+  return MAKELPARAM(p.x, p.y);
+}
 
 class Harness {
  public:
@@ -182,8 +184,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   RECT client;
   GetClientRect(harness.Surface(), &client);
-  std::printf("%d controls, surface dialog %ld x %ld pixels, %d runs\n", kColumns * kRows, client.right, client.bottom,
-              runs);
+  std::printf("%d controls, surface dialog %ld x %ld pixels, %d runs\n", kColumns * kRows, client.right,
+              client.bottom, runs);
   PrintLoad();
   std::vector<double> moves, deleted, deletedAndPainted;
   for (int run = 0; run < runs; ++run) {

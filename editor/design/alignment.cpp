@@ -15,14 +15,13 @@ enum class Operation { Align, SameSize, Spread, Centre };
 struct Axis {
   int DlgRect::*low;
   int DlgRect::*high;
-  int CSurfaceGeometry::*dialogExtent;  // units
   int CSurfaceGeometry::*clientExtent;  // pixels
   int (CSurfaceGeometry::*units)(int pixels) const;
 };
 
-constexpr Axis kHorizontal{&DlgRect::left, &DlgRect::right, &CSurfaceGeometry::cx, &CSurfaceGeometry::clientWidth,
+constexpr Axis kHorizontal{&DlgRect::left, &DlgRect::right, &CSurfaceGeometry::clientWidth,
                            &CSurfaceGeometry::UnitsX};
-constexpr Axis kVertical{&DlgRect::top, &DlgRect::bottom, &CSurfaceGeometry::cy, &CSurfaceGeometry::clientHeight,
+constexpr Axis kVertical{&DlgRect::top, &DlgRect::bottom, &CSurfaceGeometry::clientHeight,
                          &CSurfaceGeometry::UnitsY};
 
 struct ArrangeRule {
@@ -110,21 +109,8 @@ class Arranger {
     return dialog.RectDialogUnits(order, rect);
   }
 
-  // Inside the dialog by shifting, never by resizing: first in dialog units,
-  // then while the window would still reach beyond the client area.
-  int KeepInside(DlgRect& rect) const {
-    for (const Axis* axis : {&kHorizontal, &kVertical}) {
-      const int extent = surface.*axis->dialogExtent;
-      if (rect.*axis->high > extent)
-        Shift(rect, *axis, extent - rect.*axis->high);
-      else if (rect.*axis->low < 0)
-        Shift(rect, *axis, -(rect.*axis->low));
-    }
-    return surface.ShiftIntoClient(rect);
-  }
-
   int Write(std::uint32_t order, DlgRect rect) {
-    if (!KeepInside(rect)) return 0;
+    if (!ShiftIntoDialog(surface, rect)) return 0;
     for (Change& change : changed) {
       if (change.order == order) {
         change.rect = rect;

@@ -23,5 +23,5 @@ class CBaseRes {
   WindowHandle window = nullptr;  // design window showing this resource, or null
   std::int32_t type = 0;
   std::int32_t active = 0;        // 1 while its design window is the active one
-  CUndo undo;
+  CUndo undo{CUndo::kEditDepth};
 };

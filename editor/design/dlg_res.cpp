@@ -252,6 +252,8 @@ int CDlgRes::Undo() {
     selection.Clear();
     if (!controls.empty()) RemoveControl(ControlCount());
     dialogSelected = 1;
+  } else if (record.kind == UndoRecord::kFieldsChanged) {
+    if (const auto* change = static_cast<const FieldsChanged*>(record.data.get())) RestoreFields(*change);
   } else if (record.kind == UndoRecord::kControlsDeleted) {
     const auto removed = std::static_pointer_cast<DeletedRecords>(record.data);
     selection.Clear();
@@ -269,6 +271,31 @@ int CDlgRes::Undo() {
   }
   if (surface != nullptr) surface->Repaint();
   return 1;
+}
+
+// A change of the dialog's own fields rebuilds the whole surface, which
+// makes every control window again; otherwise only the changed controls'
+// windows follow, and those controls become the selection as they were
+// when the gesture began, its primary first.
+void CDlgRes::RestoreFields(const FieldsChanged& change) {
+  if (change.hasDialog) WriteFields(*this, change.dialog);
+  for (const DlgItem& old : change.controls) {
+    DlgItem* item = ControlAt(old.order);
+    if (item == nullptr) continue;
+    const bool remake = !SameExceptRect(*item, old);
+    *item = old;
+    if (surface != nullptr && !change.hasDialog) surface->UpdateControlWindow(*item, remake);
+  }
+  if (change.hasDialog) {
+    if (surface != nullptr) surface->RebuildSurface();
+    selection.Clear();
+    dialogSelected = 1;
+    return;
+  }
+  if (change.kept.empty()) return;
+  selection.Clear();
+  dialogSelected = 0;
+  for (auto it = change.kept.rbegin(); it != change.kept.rend(); ++it) AddAsPrimaryAt(*it);
 }
 
 int CDlgRes::FillWithDefaults(const char* dialogName) {

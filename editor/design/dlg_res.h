@@ -11,6 +11,7 @@
 #include "editor/design/base_res.h"
 #include "editor/design/dialog_template.h"
 #include "editor/design/dlg_item.h"
+#include "editor/design/field_change.h"
 #include "editor/design/select_wnds.h"
 
 class CDlgRes : public CBaseRes {
@@ -124,6 +125,8 @@ class CDlgRes : public CBaseRes {
 
  private:
   void Renumber(std::uint32_t fromIndex);
+  // Undo of a FieldsChanged record: the old values back, then the windows.
+  void RestoreFields(const FieldsChanged& change);
   // The window of the control at `order`, or null.
   WindowHandle WindowAt(std::uint32_t order) const;
 };

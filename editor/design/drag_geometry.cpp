@@ -115,6 +115,21 @@ int CSurfaceGeometry::ShrinkIntoClient(DlgRect& rect) const {
   return 1;
 }
 
+int ShiftIntoDialog(const CSurfaceGeometry& surface, DlgRect& rect) {
+  DlgRect r = rect;
+  if (r.right > surface.cx)
+    r = Shifted(r, surface.cx - r.right, 0);
+  else if (r.left < 0)
+    r = Shifted(r, -r.left, 0);
+  if (r.bottom > surface.cy)
+    r = Shifted(r, 0, surface.cy - r.bottom);
+  else if (r.top < 0)
+    r = Shifted(r, 0, -r.top);
+  if (!surface.ShiftIntoClient(r)) return 0;
+  rect = r;
+  return 1;
+}
+
 int MouseMoveOffset(const CSurfaceGeometry& surface, const DlgRect& primary, int dxPixels, int dyPixels,
                     int& dx, int& dy) {
   DlgRect pixels;

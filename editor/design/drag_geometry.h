@@ -62,6 +62,11 @@ class CSurfaceGeometry {
   int Overshoot(const DlgRect& rect, bool& right, bool& bottom) const;
 };
 
+// The rectangle kept inside the dialog by shifting, never by resizing: back
+// within `cx` and `cy` in units, then up and left while its pixels still
+// reach past the client area. 0 when it cannot be mapped.
+int ShiftIntoDialog(const CSurfaceGeometry& surface, DlgRect& rect);
+
 // The whole-unit move (dx, dy) that brings the primary control's top-left
 // corner to where the pointer offset (in pixels) took it.
 int MouseMoveOffset(const CSurfaceGeometry& surface, const DlgRect& primary, int dxPixels, int dyPixels,

@@ -1,6 +1,6 @@
 #pragma once
 // CJournal: the editor-wide list of undoable actions, newest first, capped
-// like every undo stack. An entry remembers the dialog it was recorded in
+// as deep as a dialog's stack. An entry remembers the dialog it was recorded in
 // and the records the action left on that dialog's stack and on the
 // identifier table's history, so that Ctrl+Z undoes the model and the table
 // together on that dialog, whichever design window is active and whether or
@@ -23,6 +23,10 @@ class CJournal {
   // After deleting controls, once the table's snapshot is on its history and
   // the ControlsDeleted record on the dialog's stack.
   void RecordDeletion(CDlgRes& dialog, const IdentifierTable& ids);
+  // After any other edit, once its record is on the dialog's stack (and,
+  // when it changed the identifiers, the table's snapshot on its history).
+  void RecordEdit(CDlgRes& dialog) { Record(dialog, nullptr); }
+  void RecordEdit(CDlgRes& dialog, const IdentifierTable& ids) { Record(dialog, &ids); }
 
   // Takes back the newest entry and marks the document modified; `undone`
   // is its dialog. An entry whose records are no longer on top of their
@@ -38,5 +42,5 @@ class CJournal {
  private:
   void Record(CDlgRes& dialog, const IdentifierTable* ids);
 
-  CUndo entries;
+  CUndo entries{CUndo::kEditDepth};
 };

@@ -62,4 +62,8 @@ class CSurfaceLink {
   // After a change of the dialog's own fields: the surface dialog is made
   // again from the model (the selection is emptied) and repainted.
   virtual int RebuildSurface() { return 0; }
+  // After undo wrote a record's old fields back: its window moved and sized
+  // to it, or, when `remake`, made again at its Z-order place and its place
+  // in the selection.
+  virtual void UpdateControlWindow(const DlgItem& item, bool remake) = 0;
 };

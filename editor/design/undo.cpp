@@ -9,7 +9,7 @@ uint64_t g_lastSerial = 0;  // the editor runs on one thread
 uint64_t CUndo::Push(const UndoRecord& record) {
   records.push_front(record);
   records.front().serial = ++g_lastSerial;
-  if (records.size() > kDepth) records.pop_back();
+  if (records.size() > depth) records.pop_back();
   return g_lastSerial;
 }
 

@@ -12,7 +12,13 @@
 
 struct UndoRecord {
   // Kinds in use; each owner keeps to its own.
-  enum : int32_t { kJournalEntry = 0, kIdentifierSnapshot = 1, kControlAdded = 2, kControlsDeleted = 3 };
+  enum : int32_t {
+    kJournalEntry = 0,
+    kIdentifierSnapshot = 1,
+    kControlAdded = 2,
+    kControlsDeleted = 3,
+    kFieldsChanged = 4,  // old field values of controls or of the dialog
+  };
   // Bits of a journal entry's target mask.
   enum : uint32_t { kTargetDialog = 1, kTargetIdentifiers = 2 };
 
@@ -25,8 +31,12 @@ struct UndoRecord {
 
 class CUndo {
  public:
+  // Whole copies of the identifier table are kept ten deep; a dialog's edits
+  // and the journal, which record every gesture, a hundred.
   static constexpr size_t kDepth = 10;
+  static constexpr size_t kEditDepth = 100;
 
+  explicit CUndo(size_t depth = kDepth) : depth(depth) {}
   virtual ~CUndo() = default;
 
   // Returns the serial given to the copy pushed.
@@ -37,8 +47,10 @@ class CUndo {
   const UndoRecord* Top() const { return records.empty() ? nullptr : &records.front(); }
   uint64_t TopSerial() const { return records.empty() ? 0 : records.front().serial; }
   size_t Size() const { return records.size(); }
+  size_t Depth() const { return depth; }
   void Clear() { records.clear(); }
 
  private:
+  size_t depth;
   std::deque<UndoRecord> records;
 };

@@ -18,6 +18,7 @@ class CFrameDesignHost : public CDesignHost {
   void ControlPlaced(CDlgRes& dialog) override {
     if (doc) doc->journal.RecordPlacement(dialog);
   }
+  CJournal* Journal() override { return doc ? &doc->journal : nullptr; }
 
  private:
   CFrame& frame;

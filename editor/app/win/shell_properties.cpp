@@ -28,6 +28,7 @@ class ShellPropertyHost final : public CPropertyHost {
     ModalScope scope(FrameWindow());
     modal();
   }
+  CJournal* Journal() override { return doc ? &doc->journal : nullptr; }
 
  private:
   CFrame* frame = nullptr;

@@ -1,12 +1,15 @@
 // Undo through the editor-wide journal, the alignment commands of the dialog
 // menu and the control clipboard.
+#include <string>
 #include <vector>
 
 #include "editor/app/win/doc_shell_hooks.h"
 #include "editor/app/win/frame.h"
 #include "editor/design/alignment.h"
 #include "editor/design/drag_geometry.h"
+#include "editor/design/field_change.h"
 #include "editor/design/win/design_window.h"
+#include "editor/resources/resource.h"
 
 namespace {
 
@@ -28,16 +31,23 @@ std::vector<ArrangedControl> SelectedControls(const CDlgRes& dialog, HWND surfac
 }  // namespace
 
 // The newest entry goes to its own dialog, whether or not its window is the
-// active one or open at all.
+// active one or open at all. A dialog whose name comes back is renamed in
+// the dialog list and its window's title.
 void DocShellHooks::Undo() {
   CDlgRes* target = doc->journal.NewestDialog();
+  const std::wstring nameBefore = target ? target->name.W() : L"";
   CJournal::Result result;
+  CDlgRes* undone = nullptr;
   {
     CSurfaceFreeze frozen(target ? CDesignWindow::FromWindow(static_cast<HWND>(target->window)) : nullptr);
-    CDlgRes* undone = nullptr;
     result = doc->journal.Undo(doc->ids, undone);
   }
-  if (result == CJournal::Result::Undone) RefreshProperties();
+  if (result != CJournal::Result::Undone) return;
+  if (undone && frame && nameBefore != undone->name.W()) {
+    frame->Panel().RenameDialogInTree(frame->LoadText(IDS_DIALOGS), nameBefore, undone->name.W());
+    if (undone->window) SetWindowTextW(static_cast<HWND>(undone->window), undone->name.W());
+  }
+  RefreshProperties();
 }
 
 // Only for the design window whose dialog menu is in the menu bar: while the
@@ -54,6 +64,8 @@ void DocShellHooks::ArrangeControls(int cmd) {
   const CSurfaceGeometry geometry(map, dialog.cx, dialog.cy, client.right, client.bottom);
   const std::vector<ArrangedControl> selected = SelectedControls(dialog, surface);
   CSurfaceFreeze frozen(design);
+  CEditStep step(dialog, &doc->journal);
+  step.KeepControls(dialog.SelectedOrders());
   ::ArrangeControls(cmd, dialog, selected, geometry);
 }
 

@@ -554,6 +554,34 @@ int CDesignWindow::RebuildSurface() {
   return made;
 }
 
+void CDesignWindow::UpdateControlWindow(const DlgItem& item, bool remake) {
+  HWND window = surfaceDialog ? GetDlgItem(surfaceDialog, item.order) : nullptr;
+  if (!window) return;
+  if (remake) {
+    RemakeControlWindow(window, item);
+    return;
+  }
+  DlgRect pixels;
+  if (UnitsToPixels(CWindowUnitMap(surfaceDialog), {item.x, item.y, item.x + item.cx, item.y + item.cy},
+                    pixels))
+    MoveControlWindow(window, pixels);
+}
+
+HWND CDesignWindow::RemakeControlWindow(HWND window, const DlgItem& item) {
+  const int index = dialog.selection.IndexOf(window);
+  HWND above = GetWindow(window, GW_HWNDPREV);
+  DestroyWindow(window);
+  HWND again = static_cast<HWND>(CreateControlWindow(item));
+  std::vector<WindowHandle>& selected = dialog.selection.windows;
+  if (!again) {
+    if (index >= 0) selected.erase(selected.begin() + index);
+    return nullptr;
+  }
+  SetWindowPos(again, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (index >= 0) selected[static_cast<size_t>(index)] = again;
+  return again;
+}
+
 void CDesignWindow::CloseDesignWindow() {
   HWND client = GetParent(hwnd);
   if (client)

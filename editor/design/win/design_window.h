@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "editor/design/drag_geometry.h"
+#include "editor/design/field_change.h"
 #include "editor/design/surface_link.h"
 
 class CDlgRes;
+class CJournal;
 class IdentifierTable;
 struct DlgItem;
 
@@ -33,6 +35,8 @@ class CDesignHost {
   virtual IdentifierTable* Identifiers() { return nullptr; }
   // A control was placed and its ControlAdded record pushed: Ctrl+Z's turn.
   virtual void ControlPlaced(CDlgRes&) {}
+  // Where moves and resizes are recorded for Ctrl+Z; null records nothing.
+  virtual CJournal* Journal() { return nullptr; }
 };
 
 // Pixels of a dialog window's own dialog units.
@@ -83,6 +87,7 @@ class CDesignWindow : public CSurfaceLink {
   void CloseDesignWindow() override;
   int RecreateSelectedControls() override;
   int RebuildSurface() override;
+  void UpdateControlWindow(const DlgItem& item, bool remake) override;
 
  private:
   CDesignWindow(HWND window, CDlgRes& dialog) : hwnd(window), dialog(dialog) {}
@@ -104,6 +109,9 @@ class CDesignWindow : public CSurfaceLink {
   void InitSurface(HWND surface);
   // Subclasses the control and disables its inner windows.
   void TakeOverControl(HWND control);
+  // The control's window made again from its record at the same place in the
+  // Z-order and in the selection; null when it cannot be made.
+  HWND RemakeControlWindow(HWND window, const DlgItem& item);
 
   // Mouse, keyboard and cursor (surface_input.cpp). Points are client
   // pixels of the window named.
@@ -150,6 +158,8 @@ class CDesignWindow : public CSurfaceLink {
   // The selected controls when the drag began, primary first.
   std::vector<std::uint32_t> dragOrders;
   bool dragging = false;
+  // Arrow presses that make one undo step.
+  CKeyRun keyRun;
 };
 
 // The surface dialog's unit mapping and the geometry of its edits, as they

@@ -334,6 +334,11 @@ void CDesignWindow::OnCaptureLost() {
 void CDesignWindow::ApplyDrag(POINT offset) {
   const CLiveGeometry live(surfaceDialog, dialog);
   const CSurfaceGeometry& g = live.geometry;
+  CEditStep step(dialog, Host() ? Host()->Journal() : nullptr);
+  if (dialog.mode == kModeFrame)
+    step.KeepDialogFields();
+  else
+    step.KeepControls(dragOrders);
   bool changed = false;
   if (dialog.mode == kModeResize) {
     DlgRect units, resized;
@@ -428,16 +433,22 @@ void CDesignWindow::CancelTools() {
 }
 
 // Arrows move the selection by a unit; Shift with an arrow resizes the one
-// selected control; with Ctrl nothing happens.
+// selected control; with Ctrl nothing happens. Holding or tapping one arrow
+// makes one undo step.
 int CDesignWindow::OnKeyDown(WPARAM key) {
   const int direction = KeyDirectionOf(key);
   if (direction < 0) return 0;
   if (dialog.type != kResourceDialog || !surfaceDialog || dragging || GetKeyState(VK_CONTROL) < 0) return 1;
   const std::vector<std::uint32_t> orders = dialog.SelectedOrders();
   if (orders.empty()) return 1;
+  const bool resize = GetKeyState(VK_SHIFT) < 0;
+  const std::uint64_t run =
+      keyRun.Press(direction + (resize ? 4 : 0), static_cast<std::uint32_t>(GetMessageTime()), orders);
+  CEditStep step(dialog, Host() ? Host()->Journal() : nullptr);
+  step.KeepControls(orders);
   const CLiveGeometry live(surfaceDialog, dialog);
   bool changed = false;
-  if (GetKeyState(VK_SHIFT) < 0) {
+  if (resize) {
     DlgRect units, resized;
     if (orders.size() != 1 || !dialog.RectDialogUnits(orders.front(), units) ||
         !ResizeByKey(live.geometry, dialog.KindAt(orders.front()), units, direction, resized))
@@ -455,6 +466,7 @@ int CDesignWindow::OnKeyDown(WPARAM key) {
     }
   }
   if (changed) CDocumentU::MarkModified();
+  keyRun.Recorded(step.Finish(run));
   Repaint();
   return 1;
 }

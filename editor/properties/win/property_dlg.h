@@ -14,6 +14,7 @@
 #include "editor/design/control_kind.h"
 
 class CDlgRes;
+class CJournal;
 class CPropertyPage;
 class IdentifierTable;
 
@@ -35,6 +36,8 @@ class CPropertyHost {
   virtual void RenameDialogInTree(const std::wstring& oldName, const std::wstring& newName) = 0;
   // Runs a modal dialog with every window of the frame disabled.
   virtual void RunModal(const std::function<void()>& modal) = 0;
+  // Where page changes are recorded for Ctrl+Z; null records nothing.
+  virtual CJournal* Journal() { return nullptr; }
 };
 
 class CPropertyDlg {

@@ -219,13 +219,27 @@ void CPropertyPage::ShowState(const PageState& state) {
   }
 }
 
+CJournal* CPropertyPage::Journal() const {
+  return owner.Host() ? owner.Host()->Journal() : nullptr;
+}
+
+void CPropertyPage::KeepShown(CEditStep& step) const {
+  if (forDialog)
+    step.KeepDialogFields();
+  else
+    step.KeepControls({owner.itemOrder});
+}
+
 int CPropertyPage::ApplyStyleField(int id, int value) {
   PageState state = ReadState();
   state.style = Style();
   state.exStyle = ExStyle();
   if (!ApplyField(templateId, state, id, value)) return 0;
+  CEditStep step(*Dialog(), Journal());
+  KeepShown(step);
   Style() = state.style;
   ExStyle() = state.exStyle;
+  step.Finish();
   ShowState(state);
   if (forDialog)
     DialogChanged();
@@ -238,20 +252,28 @@ int CPropertyPage::CommitId(bool fromCombo) {
   CPropertyHost* host = owner.Host();
   CDlgRes* dialog = Dialog();
   if (!host || !dialog) return 1;
+  // The table changes with the name: undo restores both.
+  CEditStep step(*dialog, Journal());
+  KeepShown(step);
+  if (IdentifierTable* ids = host->Identifiers()) step.KeepTable(*ids);
   if (forDialog) return CommitDialogIdentifier(hwnd, IdCombo(), *dialog, *host);
   DlgItem* control = Control();
   if (!control) return 1;
   const int result = CommitIdentifier(hwnd, IdCombo(), dialog->name.Ansi(), *control, *host);
+  step.Finish();
   if (fromCombo && !closing) PostMessageW(hwnd, kRecreateLater, 0, 0);
   return result;
 }
 
-// Every keystroke.
+// Every keystroke; the keystrokes of one visit make one undo step.
 int CPropertyPage::ApplyCaption(int id) {
   const std::u16string text = UnescapeText(U16(FieldText(id)));
   CDlgRes* dialog = Dialog();
+  CEditStep step(*dialog, Journal());
+  KeepShown(step);
   if (forDialog) {
     if (text == dialog->caption.View() || !SetDialogCaption(*dialog, text)) return 0;
+    if (const std::uint64_t serial = step.Finish(captionRun)) captionRun = serial;
     CDocumentU::MarkModified();
     if (CDesignWindow* design = CDesignWindow::FromWindow(static_cast<HWND>(dialog->window)))
       if (design->SurfaceDialog()) SetWindowTextW(design->SurfaceDialog(), dialog->caption.W());
@@ -260,12 +282,15 @@ int CPropertyPage::ApplyCaption(int id) {
   DlgItem* control = Control();
   if (text == control->text.View()) return 0;
   if (!SetControlText(*control, text)) return 0;
+  if (const std::uint64_t serial = step.Finish(captionRun)) captionRun = serial;
   ControlChanged();
   return 1;
 }
 
 int CPropertyPage::ApplyPosition(int id) {
   CDlgRes* dialog = Dialog();
+  CEditStep step(*dialog, Journal());
+  KeepShown(step);
   std::int16_t& field = id == IDC_DLG_X ? dialog->x : dialog->y;
   const std::int16_t value = LeadingNumber(U16(FieldText(id)));
   if (value != field) {
@@ -298,7 +323,10 @@ void CPropertyPage::ChooseDialogFont() {
   host->RunModal([&] { chosen = chooseFont(&choose); });
   if (!chosen) return;
   const auto points = static_cast<std::uint16_t>(-MulDiv(font.lfHeight, 72, perInch));
+  CEditStep step(*dialog, Journal());
+  KeepShown(step);
   if (!SetDialogFont(*dialog, reinterpret_cast<const char16_t*>(font.lfFaceName), points)) return;
+  step.Finish();
   ShowFont();
   DialogChanged();
   SetFocus(GetDlgItem(hwnd, IDC_DLG_FONT));

@@ -12,9 +12,11 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "editor/design/control_kind.h"
+#include "editor/design/field_change.h"
 #include "editor/properties/page_rules.h"
 
 class CDlgRes;
@@ -62,6 +64,11 @@ class CPropertyPage {
   void ControlChanged();
   void DialogChanged();
 
+  // Undo steps keep what the page shows: the control's record or the
+  // dialog's own fields.
+  CJournal* Journal() const;
+  void KeepShown(CEditStep& step) const;
+
   CPropertyDlg& owner;
   int templateId;
   ControlKind kind;
@@ -70,4 +77,6 @@ class CPropertyPage {
   bool filling = false;
   int depth = 0;  // handlers running
   bool gone = false;
+  // The caption typed during one visit of the page is one undo step.
+  std::uint64_t captionRun = 0;
 };

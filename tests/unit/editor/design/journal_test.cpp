@@ -96,6 +96,8 @@ TEST_F(JournalTest, UndoOfADeletionRestoresTheControlsAtTheirOrdersAndTheirIdent
   EXPECT_EQ(undone, nullptr);
 }
 
+// The table keeps ten snapshots while the journal and the dialog keep a
+// hundred records: the oldest deletion's entry has lost its snapshot.
 TEST_F(JournalTest, ElevenDeletionsAndElevenUndosRestoreOnlyTheLastTen) {
   std::vector<std::string> all;
   for (int k = 1; k <= 11; ++k) all.push_back("IDC_" + std::to_string(k));
@@ -103,9 +105,10 @@ TEST_F(JournalTest, ElevenDeletionsAndElevenUndosRestoreOnlyTheLastTen) {
   for (int k = 0; k < 11; ++k) Delete(*dialog, {1});
   EXPECT_EQ(dialog->ControlCount(), 0u);
   for (int k = 0; k < 10; ++k) EXPECT_EQ(Undo(), Result::Undone) << k;
+  EXPECT_EQ(Undo(), Result::Dropped);
   EXPECT_EQ(Undo(), Result::Empty);
   EXPECT_EQ(Names(*dialog), std::vector<std::string>(all.begin() + 1, all.end()));
-  EXPECT_EQ(dialog->undo.Size(), 0u);
+  EXPECT_EQ(dialog->undo.Size(), 1u);
   EXPECT_EQ(ids.history.Size(), 0u);
 }
 
@@ -137,7 +140,7 @@ TEST_F(JournalTest, AnEntryWhoseRecordIsGoneIsDropped) {
   EXPECT_EQ(ids.history.Size(), 2u);
 
   Delete(*dialog, {1});
-  for (std::size_t k = 0; k < CUndo::kDepth; ++k) dialog->PushControlAdded();  // pushes the deletion off
+  for (std::size_t k = 0; k < CUndo::kEditDepth; ++k) dialog->PushControlAdded();  // pushes the deletion off
   EXPECT_EQ(Undo(), Result::Dropped);
   EXPECT_EQ(TableNames(), (std::vector<std::string>{"IDD_A"}));
   EXPECT_EQ(dialog->ControlCount(), 0u);

@@ -6,9 +6,22 @@
 #include "editor/design/toolbox.h"
 #include "editor/properties/identifier_table.h"
 
-int AllocateControlId(int tool, IdentifierTable& ids, const std::string& dialogName, std::uint16_t& id) {
-  const char* base = nullptr;
-  if (!ToolIdentifierBase(tool, base)) return 0;
+namespace {
+
+struct KindBase {
+  ControlKind kind;
+  const char* base;  // null: the static identifier
+};
+
+constexpr KindBase kKindsWithoutTool[] = {
+    {ControlKind::StaticPicture, nullptr}, {ControlKind::StaticOwnerDraw, nullptr},
+    {ControlKind::HotKey, "IDC_HOTKEY"},   {ControlKind::ListView, "IDC_LIST"},
+    {ControlKind::TreeView, "IDC_TREE"},   {ControlKind::TabControl, "IDC_TAB"},
+    {ControlKind::Custom, "IDC_CUSTOM"},
+};
+
+int AllocateFromBase(const char* base, IdentifierTable& ids, const std::string& dialogName,
+                     std::uint16_t& id) {
   if (base == nullptr) {
     // A header definition of -1 is what makes a name the static one.
     if (ids.StaticName().empty()) ids.AddHeaderId("IDC_STATIC", kStaticId);
@@ -28,6 +41,21 @@ int AllocateControlId(int tool, IdentifierTable& ids, const std::string& dialogN
     id = value;
     return 1;
   }
+  return 0;
+}
+
+}  // namespace
+
+int AllocateControlId(int tool, IdentifierTable& ids, const std::string& dialogName, std::uint16_t& id) {
+  const char* base = nullptr;
+  return ToolIdentifierBase(tool, base) ? AllocateFromBase(base, ids, dialogName, id) : 0;
+}
+
+int AllocateIdForKind(ControlKind kind, IdentifierTable& ids, const std::string& dialogName,
+                      std::uint16_t& id) {
+  if (const int tool = ToolOfKind(kind)) return AllocateControlId(tool, ids, dialogName, id);
+  for (const KindBase& entry : kKindsWithoutTool)
+    if (entry.kind == kind) return AllocateFromBase(entry.base, ids, dialogName, id);
   return 0;
 }
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/design/control_kind.h"
+
 class IdentifierTable;
 
 // Gives a control placed with `tool` in the named dialog its identifier and
@@ -14,6 +16,12 @@ class IdentifierTable;
 // be shared with other dialogs but never twice within one.
 // Returns 1 with the value in `id`, or 0 when no identifier could be made.
 int AllocateControlId(int tool, IdentifierTable& ids, const std::string& dialogName, std::uint16_t& id);
+
+// The same for a control of the kind, as its palette tool would get it.
+// Kinds the palette does not place name theirs after their class, picture
+// and owner-drawn statics taking the static identifier as static texts do.
+int AllocateIdForKind(ControlKind kind, IdentifierTable& ids, const std::string& dialogName,
+                      std::uint16_t& id);
 
 // "IDD_DLG" and the first n = 1, 2, ... whose name is not taken in the table.
 std::string NewDialogName(const IdentifierTable& ids);

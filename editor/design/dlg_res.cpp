@@ -208,6 +208,22 @@ std::unique_ptr<DlgItem> CDlgRes::RemoveControl(std::uint32_t order) {
   return removed;
 }
 
+// The windows are listed once: asking for each by its identifier lists them every time.
+void CDlgRes::RemoveLastControls(std::uint32_t n) {
+  n = std::min(n, ControlCount());
+  std::vector<WindowHandle> windows;
+  if (surface != nullptr) surface->ControlWindows(static_cast<std::uint16_t>(controls.size()), windows);
+  for (std::uint32_t k = 0; k < n; ++k) {
+    WindowHandle window = controls.size() <= windows.size() ? windows[controls.size() - 1] : nullptr;
+    if (window != nullptr) {
+      selection.Remove(window);
+      surface->DestroyControlWindow(window);
+    }
+    controls.pop_back();
+  }
+  count = static_cast<std::uint16_t>(controls.size());
+}
+
 DlgItem* CDlgRes::InsertControl(std::uint32_t order, std::unique_ptr<DlgItem> item) {
   if (item == nullptr || order < 1 || order > controls.size() + 1) return nullptr;
   // From the last backwards, so no two windows answer to the same identifier.
@@ -252,6 +268,10 @@ int CDlgRes::Undo() {
     selection.Clear();
     if (!controls.empty()) RemoveControl(ControlCount());
     dialogSelected = 1;
+  } else if (record.kind == UndoRecord::kControlsPasted) {
+    selection.Clear();
+    RemoveLastControls(static_cast<std::uint32_t>(std::max(record.count, 0)));
+    dialogSelected = 1;
   } else if (record.kind == UndoRecord::kFieldsChanged) {
     if (const auto* change = static_cast<const FieldsChanged*>(record.data.get())) RestoreFields(*change);
   } else if (record.kind == UndoRecord::kControlsDeleted) {
@@ -271,6 +291,24 @@ int CDlgRes::Undo() {
   }
   if (surface != nullptr) surface->Repaint();
   return 1;
+}
+
+std::uint32_t CDlgRes::PasteControls(const std::vector<DlgItem>& items) {
+  if (items.empty()) return 0;
+  selection.Clear();
+  for (const DlgItem& item : items) {
+    DlgItem* pasted = AppendCopy(item);
+    WindowHandle window = surface != nullptr ? surface->CreateControlWindow(*pasted) : nullptr;
+    if (window != nullptr) selection.AddAsPrimary(window);
+  }
+  count = static_cast<std::uint16_t>(controls.size());
+  dialogSelected = 0;
+  UndoRecord record;
+  record.kind = UndoRecord::kControlsPasted;
+  record.count = static_cast<std::int32_t>(items.size());
+  undo.Push(record);
+  if (surface != nullptr) surface->Repaint();
+  return static_cast<std::uint32_t>(items.size());
 }
 
 // A change of the dialog's own fields rebuilds the whole surface, which

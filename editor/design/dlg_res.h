@@ -67,6 +67,8 @@ class CDlgRes : public CBaseRes {
   // Takes the record out of `controls`, destroying its window; the records
   // and windows behind it move up one place. Null when out of range.
   std::unique_ptr<DlgItem> RemoveControl(std::uint32_t order);
+  // The last `n` records and their windows.
+  void RemoveLastControls(std::uint32_t n);
   // Puts the record at `order` (1 to count + 1), moving the ones from there
   // one place down, and creates its window. Null when out of range.
   DlgItem* InsertControl(std::uint32_t order, std::unique_ptr<DlgItem> item);
@@ -75,6 +77,11 @@ class CDlgRes : public CBaseRes {
   // carry their order from before the deletion.
   void PushControlAdded();
   void PushControlsDeleted(std::vector<DlgItem> removed);
+
+  // Appends the records in their sequence with their windows; they become
+  // the selection, the last one primary, and one ControlsPasted record
+  // takes them all back. Returns how many were appended.
+  std::uint32_t PasteControls(const std::vector<DlgItem>& items);
 
   CDialogTemplate BuildTemplate(TemplateMode mode) const;
   // In the test run a command's identifier is a control's order (Enter and

@@ -62,3 +62,9 @@ int ToolIdentifierBase(int tool, const char*& base) {
   base = entry->idBase;
   return 1;
 }
+
+int ToolOfKind(ControlKind kind) {
+  for (int tool = 1; tool < kToolCount; ++tool)
+    if (PlacingTool(tool) != nullptr && kTools[tool].kind == kind) return tool;
+  return 0;
+}

@@ -16,3 +16,6 @@ int ToolboxDefaults(int tool, DlgItem& item);
 // null for the tools that place controls with the static identifier.
 // Returns 0 for the pointer and any number that is not a placing tool.
 int ToolIdentifierBase(int tool, const char*& base);
+
+// The tool that places controls of the kind, or 0 when the palette places none.
+int ToolOfKind(ControlKind kind);

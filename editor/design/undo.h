@@ -17,7 +17,8 @@ struct UndoRecord {
     kIdentifierSnapshot = 1,
     kControlAdded = 2,
     kControlsDeleted = 3,
-    kFieldsChanged = 4,  // old field values of controls or of the dialog
+    kFieldsChanged = 4,   // old field values of controls or of the dialog
+    kControlsPasted = 5,  // count: how many controls at the end were pasted
   };
   // Bits of a journal entry's target mask.
   enum : uint32_t { kTargetDialog = 1, kTargetIdentifiers = 2 };

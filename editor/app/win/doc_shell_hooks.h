@@ -9,16 +9,29 @@
 #include "editor/app/doc_ui.h"
 #include "editor/app/win/file_replacer_win.h"
 #include "editor/app/win/shell_hooks.h"
+#include "editor/design/control_clipboard.h"
+
+class CDesignWindow;
 
 class DocShellHooks : public EmptyDocumentHooks, public CDocUi {
  public:
   DocShellHooks();
   ~DocShellHooks() override;
 
-  int NewCommand() override { return doc->New(); }
-  int OpenCommand() override { return doc->Open(); }
+  // The clipboard's controls outlive the dialogs they came from.
+  int NewCommand() override {
+    clipboard.ForgetSource();
+    return doc->New();
+  }
+  int OpenCommand() override {
+    clipboard.ForgetSource();
+    return doc->Open();
+  }
   int SaveCommand() override { return doc->Save(); }
-  int OpenScript(const std::wstring& fullPath) override { return doc->OpenScript(CStringU(fullPath.c_str())); }
+  int OpenScript(const std::wstring& fullPath) override {
+    clipboard.ForgetSource();
+    return doc->OpenScript(CStringU(fullPath.c_str()));
+  }
   int QueryClose() override { return doc->PromptSaveChanges(); }
   void Exit() override { doc.reset(); }
   int AddDialog() override;
@@ -33,6 +46,9 @@ class DocShellHooks : public EmptyDocumentHooks, public CDocUi {
   void Undo() override;
   void ArrangeControls(int cmd) override;
   void CopyControls() override;
+  void PasteControls() override;
+  bool CanCopy() override;
+  bool CanPaste() override;
   // The properties window (shell_properties.cpp).
   void ShowProperties() override;
   void RefreshProperties() override;
@@ -52,11 +68,16 @@ class DocShellHooks : public EmptyDocumentHooks, public CDocUi {
   void SetDialogTreeRoot(const CStringU& root) override;
 
   CDoc& Document() { return *doc; }
+  const CControlClipboard& Clipboard() const { return clipboard; }
 
  private:
   bool AskPath(bool save, const CStringU& initialDir, CStringU& path);
+  // The design window the editing commands go to: the active one, while it
+  // shows a dialog and is not set aside for the dialog list. Null otherwise.
+  CDesignWindow* EditedDesignWindow();
 
   // Saves replace the script and the header in one step, over the old files.
   Win32FileReplacer replacer;
   std::unique_ptr<CDoc> doc;
+  CControlClipboard clipboard;
 };

@@ -49,6 +49,7 @@ const CFrame::CommandHandler CFrame::commandHandlers[] = {
     {IDM_EXIT, IDM_EXIT, &CFrame::OnExit},
     {IDM_UNDO, IDM_UNDO, &CFrame::OnUndo},
     {IDM_COPY, IDM_COPY, &CFrame::OnCopy},
+    {IDM_PASTE, IDM_PASTE, &CFrame::OnPaste},
     {IDM_DELETE, IDM_DELETE, &CFrame::OnDelete},
     {IDM_ADD_DIALOG, IDM_ADD_DIALOG, &CFrame::OnAddDialog},
     {IDM_IDENTIFIERS, IDM_IDENTIFIERS, &CFrame::OnIdentifiers},
@@ -271,8 +272,19 @@ int CFrame::RouteCommand(int cmd) {
   return 0;
 }
 
+void CFrame::SetCommandEnabled(int cmd, bool enabled) {
+  for (CmdEntry* row = commandTable; row->cmd != 0; ++row) {
+    if (row->cmd != cmd || (row->enabled != 0) == enabled) continue;
+    row->enabled = enabled ? 1 : 0;
+    row->menuDirty = 1;
+    row->toolbarDirty = row->toolbarId != 0 ? 1 : 0;
+  }
+}
+
 void CFrame::RefreshStates() {
   if (!hwnd) return;
+  SetCommandEnabled(IDM_COPY, hooks && hooks->CanCopy());
+  SetCommandEnabled(IDM_PASTE, hooks && hooks->CanPaste());
   toolbar.RefreshMenuStates(GetMenu(hwnd));
   toolbar.RefreshToolbarStates();
   status.RefreshPanes();
@@ -339,10 +351,14 @@ HWND CFrame::ActiveDesignWindow() {
 
 void CFrame::SetDesignActive(HWND designWindow, int active) {
   if (hooks) hooks->SetDesignActive(designWindow, active);
+  RefreshStates();
 }
 
+// Every change of the selection or of the active design window passes
+// here, also when no command caused it (a click on the surface).
 void CFrame::RefreshProperties() {
   if (hooks) hooks->RefreshProperties();
+  RefreshStates();
 }
 
 void CFrame::ShowProperties() {
@@ -364,6 +380,9 @@ void CFrame::OnUndo(int) {
 }
 void CFrame::OnCopy(int) {
   if (hooks) hooks->CopyControls();
+}
+void CFrame::OnPaste(int) {
+  if (hooks) hooks->PasteControls();
 }
 void CFrame::OnDelete(int) {
   // Del in the dialog list must not delete controls of the dialog behind it.

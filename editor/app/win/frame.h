@@ -37,7 +37,8 @@ class CFrame : public CCtrlDlgHost {
 
   // Routes one command; 1 when a handler took it.
   int RouteCommand(int cmd);
-  // Menu items and toolbar buttons from the command table, and the status panes.
+  // Menu items and toolbar buttons from the command table, and the status
+  // panes. Copy and Paste are asked of the hooks first.
   void RefreshStates();
   // The message loop's keyboard handling: MDI and application accelerators
   // while the frame is active, then dialog keys of the panel and of the
@@ -101,6 +102,7 @@ class CFrame : public CCtrlDlgHost {
   void OnExit(int);
   void OnUndo(int);
   void OnCopy(int);
+  void OnPaste(int);
   void OnDelete(int);
   void OnAddDialog(int);
   void OnIdentifiers(int);
@@ -125,14 +127,23 @@ class CFrame : public CCtrlDlgHost {
   CStatusBarU status;
   CCtrlDlg panel;
   std::vector<HWND> openDesignWindows;
-  // Only the frame menu and the main toolbar follow this table; no command
-  // changes it after start, so "&Копировать" stays greyed.
-  CmdEntry commandTable[10] = {
-      {3001, 1, kFrameMenuGroup, 1, 100, 1, 0}, {3002, 1, kFrameMenuGroup, 1, 100, 1, 0},
-      {3003, 1, kFrameMenuGroup, 1, 100, 1, 1}, {3004, 1, kFrameMenuGroup, 1, 0, 0, 0},
-      {3015, 1, kFrameMenuGroup, 1, 0, 0, 0},   {3012, 0, kFrameMenuGroup, 1, 0, 0, 0},
-      {3014, 1, kFrameMenuGroup, 1, 0, 0, 0},   {3005, 1, kFrameMenuGroup, 1, 0, 0, 0},
-      {3013, 1, kFrameMenuGroup, 1, 0, 0, 0},   {0, 0, 0, 0, 0, 0, 0}};
+  // The row's enabled state, its menu item and button marked for refresh
+  // when it changes.
+  void SetCommandEnabled(int cmd, bool enabled);
+
+  // Only the frame menu and the main toolbar follow this table. Copy (3012)
+  // and Paste (3006) follow the selection and the control clipboard.
+  CmdEntry commandTable[11] = {{3001, 1, kFrameMenuGroup, 1, 100, 1, 0},
+                               {3002, 1, kFrameMenuGroup, 1, 100, 1, 0},
+                               {3003, 1, kFrameMenuGroup, 1, 100, 1, 1},
+                               {3004, 1, kFrameMenuGroup, 1, 0, 0, 0},
+                               {3015, 1, kFrameMenuGroup, 1, 0, 0, 0},
+                               {3012, 0, kFrameMenuGroup, 1, 0, 0, 0},
+                               {3006, 0, kFrameMenuGroup, 1, 0, 0, 0},
+                               {3014, 1, kFrameMenuGroup, 1, 0, 0, 0},
+                               {3005, 1, kFrameMenuGroup, 1, 0, 0, 0},
+                               {3013, 1, kFrameMenuGroup, 1, 0, 0, 0},
+                               {0, 0, 0, 0, 0, 0, 0}};
 };
 
 // Disables every enabled top-level window owned by `frame` (the palette, the

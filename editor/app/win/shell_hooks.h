@@ -32,6 +32,10 @@ class ShellHooks {
   // Commands on the active dialog and the control palette.
   virtual void Undo() = 0;                // 3015
   virtual void CopyControls() = 0;        // 3012
+  virtual void PasteControls() = 0;       // 3006
+  // Whether Copy and Paste have something to work on now; their menu items follow.
+  virtual bool CanCopy() = 0;
+  virtual bool CanPaste() = 0;
   virtual void DeleteControls() = 0;      // 3014
   virtual void ShowIdentifiers() = 0;     // 3013
   virtual void TestDialog() = 0;          // 3101
@@ -63,6 +67,9 @@ class EmptyDocumentHooks : public ShellHooks {
   int OpenDesignWindow(const std::wstring&) override { return 0; }
   void Undo() override {}
   void CopyControls() override {}
+  void PasteControls() override {}
+  bool CanCopy() override { return false; }
+  bool CanPaste() override { return false; }
   void DeleteControls() override {}
   void ShowIdentifiers() override {}
   void TestDialog() override {}

@@ -1,5 +1,6 @@
 // Undo through the editor-wide journal, the alignment commands of the dialog
 // menu and the control clipboard.
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,9 @@
 #include "editor/design/drag_geometry.h"
 #include "editor/design/field_change.h"
 #include "editor/design/win/design_window.h"
+#include "editor/foundation/code_page.h"
 #include "editor/resources/resource.h"
+#include "editor/script/script_writer.h"
 
 namespace {
 
@@ -28,7 +31,32 @@ std::vector<ArrangedControl> SelectedControls(const CDlgRes& dialog, HWND surfac
   return selected;
 }
 
+// The text as CF_UNICODETEXT, replacing what the system clipboard held.
+void PutOnSystemClipboard(HWND owner, const std::u16string& text) {
+  if (!OpenClipboard(owner)) return;
+  EmptyClipboard();
+  const SIZE_T bytes = (text.size() + 1) * sizeof(char16_t);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  void* data = block ? GlobalLock(block) : nullptr;
+  if (data) {
+    memcpy(data, text.c_str(), bytes);
+    GlobalUnlock(block);
+    // Once set, the block belongs to the clipboard.
+    if (SetClipboardData(CF_UNICODETEXT, block)) block = nullptr;
+  }
+  if (block) GlobalFree(block);
+  CloseClipboard();
+}
+
 }  // namespace
+
+CDesignWindow* DocShellHooks::EditedDesignWindow() {
+  CDesignWindow* design = frame ? CDesignWindow::FromWindow(frame->ActiveDesignWindow()) : nullptr;
+  if (!design || design->Dialog().type != kResourceDialog || !design->Dialog().active ||
+      !design->SurfaceDialog())
+    return nullptr;
+  return design;
+}
 
 // The newest entry goes to its own dialog, whether or not its window is the
 // active one or open at all. A dialog whose name comes back is renamed in
@@ -69,4 +97,36 @@ void DocShellHooks::ArrangeControls(int cmd) {
   ::ArrangeControls(cmd, dialog, selected, geometry);
 }
 
-void DocShellHooks::CopyControls() {}
+// The system clipboard gets the same controls as script lines, for a text
+// editor; the editor's own paste reads only its control clipboard.
+void DocShellHooks::CopyControls() {
+  CDesignWindow* design = EditedDesignWindow();
+  if (!design) return;
+  const CDlgRes& dialog = design->Dialog();
+  if (!clipboard.Copy(dialog, doc->ids)) return;
+  std::string text;
+  for (const DlgItem& item : clipboard.Records())
+    morvid::WriteControl(text, item, dialog.name.Ansi(), doc->ids);
+  PutOnSystemClipboard(frame->Window(), AnsiToUtf16(text));
+}
+
+void DocShellHooks::PasteControls() {
+  CDesignWindow* design = EditedDesignWindow();
+  if (!design || clipboard.Empty()) return;
+  CDlgRes& dialog = design->Dialog();
+  const CLiveGeometry live(design->SurfaceDialog(), dialog);
+  {
+    CSurfaceFreeze frozen(design);
+    clipboard.Paste(dialog, doc->ids, live.geometry, doc->journal);
+  }
+  RefreshProperties();
+}
+
+bool DocShellHooks::CanCopy() {
+  const CDesignWindow* design = EditedDesignWindow();
+  return design && design->Dialog().selection.Count() > 0;
+}
+
+bool DocShellHooks::CanPaste() {
+  return !clipboard.Empty() && EditedDesignWindow();
+}

@@ -444,7 +444,8 @@ void CDesignWindow::InitSurface(HWND surface) {
 
 void CDesignWindow::TakeOverControl(HWND control) {
   // Also for a control made later whose class the template did not bring.
-  SetClassLongPtrW(control, GCL_STYLE, GetClassLongPtrW(control, GCL_STYLE) | CS_DBLCLKS);
+  const ULONG_PTR classStyle = GetClassLongPtrW(control, GCL_STYLE);
+  if (!(classStyle & CS_DBLCLKS)) SetClassLongPtrW(control, GCL_STYLE, classStyle | CS_DBLCLKS);
   EnumChildWindows(control, DisableInner, 0);
   SetWindowSubclass(control, ControlProc, kControlSubclass, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -506,7 +507,10 @@ WindowHandle CDesignWindow::CreateControlWindow(const DlgItem& item) {
   SendMessageW(control, WM_SETFONT, SendMessageW(surfaceDialog, WM_GETFONT, 0, 0), FALSE);
   if (item.textOrdinalFlag != kOrdinalFlag && item.text.Length() > 0) SetWindowTextW(control, item.text.W());
   if (item.kind == ControlKind::Progress) SendMessageW(control, PBM_SETPOS, kProgressShown, 0);
-  HWND before = item.order > 1 ? GetDlgItem(surfaceDialog, item.order - 1) : HWND_TOP;
+  // A window made last already lies after its predecessor: no search, no move.
+  HWND above = GetWindow(control, GW_HWNDPREV);
+  const bool placed = item.order > 1 ? above && GetDlgCtrlID(above) == item.order - 1 : !above;
+  HWND before = placed ? nullptr : item.order > 1 ? GetDlgItem(surfaceDialog, item.order - 1) : HWND_TOP;
   if (before) SetWindowPos(control, before, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return control;
 }

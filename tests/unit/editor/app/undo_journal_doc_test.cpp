@@ -6,8 +6,14 @@
 #include <string>
 
 #include "app_test_util.h"
+#include "design/fake_surface.h"
 #include "design/surface_edits.h"
 #include "editor/app/doc.h"
+#include "editor/design/control_clipboard.h"
+#include "editor/design/drag_geometry.h"
+#include "editor/design/field_change.h"
+#include "editor/properties/identifier_commit.h"
+#include "editor/properties/page_text.h"
 #include "fake_doc_ui.h"
 
 namespace {
@@ -96,6 +102,79 @@ TEST_F(UndoJournalDoc, UndoAcrossTwoDialogsKeepsControlsAndHeaderInStep) {
   SaveAndCheckNames({"IDD_ONE", "IDD_TWO", "IDC_NAME", "IDC_OTHER", "IDC_GO"});
   EXPECT_NE(ReadBytes("Resource.h").find("#define IDC_GO\t\t104"), std::string::npos);
   EXPECT_EQ(Undo(), 0);
+}
+
+// Every kind of edit, each one step, then as many Ctrl+Z: the document saves
+// what it saved before the first edit, to the byte.
+TEST_F(UndoJournalDoc, EveryEditUndoneStepByStepSavesTheOriginalAgain) {
+  // The first save moves the dialogs under their comment line; from the
+  // second on a save writes what it read.
+  ASSERT_EQ(doc.Save(), 1);
+  ASSERT_EQ(doc.Save(), 1);
+  const std::string script = ReadBytes("s.rc");
+  const std::string header = ReadBytes("Resource.h");
+  CDlgRes& one = Dialog(0);
+  CDlgRes& two = Dialog(1);
+  designtest::FakeSurface surfaceOne(one), surfaceTwo(two);
+  one.surface = &surfaceOne;
+  two.surface = &surfaceTwo;
+  designtest::FakeMap map;
+  CJournal& journal = doc.journal;
+  int steps = 0;
+  // One gesture on the records at `orders` (none: the dialog's own fields).
+  const auto gesture = [&](CDlgRes& dialog, std::vector<std::uint32_t> orders, auto change, bool table = false) {
+    CEditStep step(dialog, &journal);
+    step.KeepControls(orders);
+    if (orders.empty()) step.KeepDialogFields();
+    if (table) step.KeepTable(doc.ids);
+    change();
+    if (step.Finish()) ++steps;
+  };
+
+  DlgItem button;  // placed from the palette
+  ASSERT_TRUE(ToolboxDefaults(designtest::kPushButtonTool, button));
+  ASSERT_TRUE(AllocateControlId(designtest::kPushButtonTool, doc.ids, "IDD_ONE", button.id));
+  button.x = 50, button.y = 40, button.cx = 40, button.cy = 14;
+  ASSERT_TRUE(one.PlaceNewControl(button));
+  journal.RecordPlacement(one);
+  ++steps;
+  gesture(one, {1, 2}, [&] {
+    for (std::uint32_t order : {1u, 2u}) {
+      DlgRect r;
+      one.RectDialogUnits(order, r);
+      one.MoveControl(order, {r.left + 3, r.top + 2, r.right + 3, r.bottom + 2}, map);
+    }
+  });
+  gesture(one, {1}, [&] { one.ControlAt(1)->style |= 0x08000000; });  // WS_DISABLED
+  std::uint64_t typing = 0;
+  for (const char16_t* caption : {u"W", u"Wen", u"Went"}) {  // one step per page visit
+    CEditStep keystroke(one, &journal);
+    keystroke.KeepControls({2});
+    SetControlText(*one.ControlAt(2), caption);
+    typing = keystroke.Finish(typing);
+  }
+  ++steps;
+  gesture(one, {1}, [&] { CommitControlId(doc.ids, "IDD_ONE", one.ControlAt(1)->id, "IDC_FIRST"); }, true);
+  designtest::DeleteControls(one, doc.ids, journal, {3});
+  ++steps;
+  CControlClipboard clipboard;
+  one.SelectOnlyAt(1);
+  one.AddAsPrimaryAt(2);
+  ASSERT_EQ(clipboard.Copy(one, doc.ids), 2u);
+  ASSERT_EQ(clipboard.Paste(two, doc.ids, CSurfaceGeometry(map, two.cx, two.cy, 300, 120), journal), 2u);
+  ++steps;
+  gesture(two, {}, [&] { two.cx = 150, two.x = 0, two.y = 0; });  // the dialog frame
+  gesture(one, {}, [&] { CommitDialogName(doc.ids, one, "IDD_FIRST"); }, true);
+  ASSERT_EQ(steps, 9);
+  ASSERT_EQ(doc.Save(), 1);
+  ASSERT_NE(ReadBytes("s.rc"), script);
+
+  for (int k = 0; k < steps; ++k) ASSERT_EQ(Undo(), 1) << k;
+  EXPECT_EQ(Undo(), 0);
+  ASSERT_EQ(doc.Save(), 1);
+  EXPECT_EQ(ReadBytes("s.rc"), script);
+  EXPECT_EQ(ReadBytes("Resource.h"), header);
+  one.surface = two.surface = nullptr;
 }
 
 TEST_F(UndoJournalDoc, OpeningAnotherScriptForgetsTheJournal) {

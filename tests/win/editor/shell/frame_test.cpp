@@ -98,9 +98,11 @@ TEST_F(Frame, ChildrenFillTheClientArea) {
   EXPECT_EQ(RectIn(status, window).bottom, client.bottom);
 }
 
-TEST_F(Frame, CommandTableGreysCopyAndEnablesTheRest) {
+// Without a design window there is nothing to copy or paste into.
+TEST_F(Frame, CommandTableGreysCopyAndPasteAndEnablesTheRest) {
   HMENU menu = GetMenu(frame.Window());
   EXPECT_TRUE(GetMenuState(menu, IDM_COPY, MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_TRUE(GetMenuState(menu, IDM_PASTE, MF_BYCOMMAND) & MF_GRAYED);
   for (UINT cmd : {IDM_NEW, IDM_OPEN, IDM_SAVE, IDM_EXIT, IDM_UNDO, IDM_DELETE, IDM_ADD_DIALOG, IDM_IDENTIFIERS})
     EXPECT_FALSE(GetMenuState(menu, cmd, MF_BYCOMMAND) & MF_GRAYED) << cmd;
   for (int cmd : {IDM_NEW, IDM_OPEN, IDM_SAVE})
@@ -110,12 +112,12 @@ TEST_F(Frame, CommandTableGreysCopyAndEnablesTheRest) {
 TEST_F(Frame, CommandsReachTheirHandlers) {
   HWND window = frame.Window();
   hooks.calls.clear();
-  for (int cmd : {IDM_NEW, IDM_OPEN, IDM_SAVE, IDM_ADD_DIALOG, IDM_UNDO, IDM_COPY, IDM_IDENTIFIERS, IDM_TEST,
-                  IDM_ALIGN_LEFT, IDM_CENTRE_VERTICAL, IDM_TOOL_POINTER, IDM_TOOL_SLIDER})
+  for (int cmd : {IDM_NEW, IDM_OPEN, IDM_SAVE, IDM_ADD_DIALOG, IDM_UNDO, IDM_COPY, IDM_PASTE, IDM_IDENTIFIERS,
+                  IDM_TEST, IDM_ALIGN_LEFT, IDM_CENTRE_VERTICAL, IDM_TOOL_POINTER, IDM_TOOL_SLIDER})
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(cmd, 0), 0);
   EXPECT_EQ(hooks.calls, (std::vector<std::wstring>{L"New", L"Open", L"Save", L"AddDialog", L"Undo", L"Copy",
-                                                    L"Identifiers", L"Test", L"Arrange 3102", L"Arrange 3110",
-                                                    L"Tool 0", L"Tool 14"}));
+                                                    L"Paste", L"Identifiers", L"Test", L"Arrange 3102",
+                                                    L"Arrange 3110", L"Tool 0", L"Tool 14"}));
   EXPECT_EQ(frame.RouteCommand(4321), 0);
 
   // Del deletes controls, but not while the dialog list has the focus.

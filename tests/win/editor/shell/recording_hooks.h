@@ -25,6 +25,7 @@ class RecordingHooks : public EmptyDocumentHooks {
   int OpenDesignWindow(const std::wstring& name) override { return Record(L"Open " + name); }
   void Undo() override { Record(L"Undo"); }
   void CopyControls() override { Record(L"Copy"); }
+  void PasteControls() override { Record(L"Paste"); }
   void DeleteControls() override { Record(L"Delete"); }
   void ShowIdentifiers() override { Record(L"Identifiers"); }
   void TestDialog() override { Record(L"Test"); }

@@ -79,8 +79,11 @@ TEST(Resources, FrameMenuHasItsPopupsCommandsAndRightAlignedHelp) {
                                     {L"Со&хранить\tCtrl+S", IDM_SAVE},
                                     {L"", 0},
                                     {L"&Выход\tAlt+X", IDM_EXIT}});
-  ExpectItems(GetSubMenu(menu, 1),
-              {{L"&Отменить\tCtrl+Z", IDM_UNDO}, {L"", 0}, {L"&Копировать", IDM_COPY}, {L"&Удалить\tDel", IDM_DELETE}});
+  ExpectItems(GetSubMenu(menu, 1), {{L"&Отменить\tCtrl+Z", IDM_UNDO},
+                                    {L"", 0},
+                                    {L"&Копировать", IDM_COPY},
+                                    {L"&Вставить", IDM_PASTE},
+                                    {L"&Удалить\tDel", IDM_DELETE}});
   ExpectItems(GetSubMenu(menu, 2), {{L"Добавить &диалог", IDM_ADD_DIALOG}, {L"", 0}, {L"&Идентификаторы", IDM_IDENTIFIERS}});
   ExpectItems(GetSubMenu(menu, 3), {{L"Упорядочить", popup}, {L"Закрыть все", IDM_CLOSE_ALL}});
   ExpectItems(GetSubMenu(GetSubMenu(menu, 3), 0),
@@ -114,23 +117,22 @@ TEST(Resources, DialogMenuHoldsAlignmentSizingSpacingCentringAndTest) {
   DestroyMenu(menu);
 }
 
-TEST(Resources, AcceleratorsAreTheSixKeysAndNotCtrlS) {
+TEST(Resources, AcceleratorsAreTheEightKeysAndNotCtrlS) {
   HACCEL table = LoadAcceleratorsW(Instance(), MAKEINTRESOURCEW(IDR_ACCELERATORS));
   ASSERT_NE(table, nullptr);
   ACCEL keys[16] = {};
-  ASSERT_EQ(CopyAcceleratorTableW(table, keys, 16), 6);
+  ASSERT_EQ(CopyAcceleratorTableW(table, keys, 16), 8);
   struct Expected {
     BYTE flags;
     WORD key;
     WORD cmd;
   };
-  const Expected expected[] = {{FVIRTKEY | FCONTROL | FNOINVERT, 'N', IDM_NEW},
-                               {FVIRTKEY | FCONTROL | FNOINVERT, 'O', IDM_OPEN},
-                               {FVIRTKEY | FALT | FNOINVERT, 'X', IDM_EXIT},
-                               {FVIRTKEY | FNOINVERT, VK_DELETE, IDM_DELETE},
-                               {FVIRTKEY | FCONTROL | FNOINVERT, 'Z', IDM_UNDO},
-                               {FVIRTKEY | FCONTROL | FNOINVERT, 'T', IDM_TEST}};
-  for (int i = 0; i < 6; ++i) {
+  const Expected expected[] = {
+      {FVIRTKEY | FCONTROL | FNOINVERT, 'N', IDM_NEW},  {FVIRTKEY | FCONTROL | FNOINVERT, 'O', IDM_OPEN},
+      {FVIRTKEY | FALT | FNOINVERT, 'X', IDM_EXIT},     {FVIRTKEY | FNOINVERT, VK_DELETE, IDM_DELETE},
+      {FVIRTKEY | FCONTROL | FNOINVERT, 'Z', IDM_UNDO}, {FVIRTKEY | FCONTROL | FNOINVERT, 'T', IDM_TEST},
+      {FVIRTKEY | FCONTROL | FNOINVERT, 'C', IDM_COPY}, {FVIRTKEY | FCONTROL | FNOINVERT, 'V', IDM_PASTE}};
+  for (int i = 0; i < 8; ++i) {
     EXPECT_EQ(keys[i].fVirt & ~0x80, expected[i].flags) << i;
     EXPECT_EQ(keys[i].key, expected[i].key) << i;
     EXPECT_EQ(keys[i].cmd, expected[i].cmd) << i;

@@ -23,12 +23,14 @@ RECT ScreenClient(HWND surface) {
 }
 
 // Whether no control below this one in the Z-order shows on the dialog: the
-// last to paint in a full repaint.
+// last to paint in a full repaint. Looked for from the bottom, where it
+// nearly always is, since every control of a big dialog paints and asks.
 bool IsLowestShown(HWND control, const RECT& client) {
-  if (!CoversClient(control, client)) return false;
-  for (HWND below = GetWindow(control, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
-    if (CoversClient(below, client)) return false;
-  return true;
+  for (HWND lowest = GetWindow(control, GW_HWNDLAST); lowest; lowest = GetWindow(lowest, GW_HWNDPREV)) {
+    if (CoversClient(lowest, client)) return lowest == control;
+    if (lowest == control) return false;
+  }
+  return false;
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 //   vantrel_export_timing.exe [FOLDER]   (default: the temporary folder)
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -12,16 +11,11 @@
 
 #include "analyzer/analyzer_config.h"
 #include "analyzer/win/diagram_io.h"
+#include "timing_figures.h"
 
 namespace {
 
 constexpr int kRuns = 21;
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 long long FileSize(const std::wstring& path) {
   WIN32_FILE_ATTRIBUTE_DATA data = {};
@@ -29,31 +23,23 @@ long long FileSize(const std::wstring& path) {
   return static_cast<long long>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
 }
 
-void PrintLoad() {
-  FILE* file = _wfopen(L"Z:\\proc\\loadavg", L"r");
-  char line[128] = {};
-  if (file && std::fgets(line, sizeof line, file)) std::printf("load average: %s", line);
-  if (file) std::fclose(file);
-}
-
 bool Time(const wchar_t* name, const std::wstring& path, ExportFormat format, const ExportSource& source) {
   std::vector<double> runs;
   for (int i = 0; i < kRuns; ++i) {
-    LARGE_INTEGER a, b;
-    QueryPerformanceCounter(&a);
+    const double start = timing::NowMs();
     const DiagramStatus status = SaveExportFile(path, format, source);
-    QueryPerformanceCounter(&b);
+    const double end = timing::NowMs();
     if (status != DiagramStatus::Ok) {
       std::printf("%ls: cannot write %ls\n", name, path.c_str());
       return false;
     }
-    runs.push_back(Milliseconds(a, b));
+    runs.push_back(end - start);
   }
   std::printf("%ls runs (ms):", name);
   for (double ms : runs) std::printf(" %.1f", ms);
-  std::sort(runs.begin(), runs.end());
-  std::printf("\n%ls: median %.1f ms, min %.1f, max %.1f, file %lld bytes\n", name, runs[runs.size() / 2], runs.front(),
-              runs.back(), FileSize(path));
+  const timing::Spread s = timing::SpreadOf(runs);
+  std::printf("\n%ls: median %.1f ms, min %.1f, max %.1f, file %lld bytes\n", name, s.median, s.min, s.max,
+              FileSize(path));
   return true;
 }
 
@@ -74,10 +60,10 @@ int wmain(int argc, wchar_t** argv) {
   SetDefaultConfig(config, kRateWhenMissing);
   const ExportSource source = SourceFromConfig(samples->data(), kSampleCount, config, 8.0);
 
-  PrintLoad();
+  timing::PrintLoad("before");
   const bool ok = Time(L"VCD", dir + L"export_timing.vcd", ExportFormat::Vcd, source) &&
                   Time(L"CSV", dir + L"export_timing.csv", ExportFormat::Csv, source);
-  PrintLoad();
+  timing::PrintLoad("after");
   DeleteFileW((dir + L"export_timing.vcd").c_str());
   DeleteFileW((dir + L"export_timing.csv").c_str());
   return ok ? 0 : 1;

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "timing_figures.h"
+
 namespace {
 
 constexpr int kTreeId = 1101;
@@ -110,11 +112,13 @@ int wmain(int argc, wchar_t** argv) {
   if (!WriteScript(folder, dialogs)) return 1;
   std::vector<double> times;
   for (int i = 0; i < runs; ++i) times.push_back(TimeOpen(argv[1], folder, dialogs));
-  std::sort(times.begin(), times.end());
-  printf("open of %d dialogs (%d controls each) from the command line to the filled tree, median of %d runs: %.3f s\n",
-         dialogs, kControlsPerDialog, runs, times[times.size() / 2]);
+  const timing::Spread s = timing::SpreadOf(times);
+  printf("open of %d dialogs (%d controls each) from the command line to the filled tree, %d runs: median %.3f s, "
+         "min %.3f, max %.3f\n",
+         dialogs, kControlsPerDialog, runs, s.median, s.min, s.max);
+  timing::PrintLoad();
   DeleteFileW((folder + L"\\big.rc").c_str());
   DeleteFileW((folder + L"\\Resource.h").c_str());
   RemoveDirectoryW(folder.c_str());
-  return times[times.size() / 2] > 0 ? 0 : 1;
+  return s.median > 0 ? 0 : 1;
 }

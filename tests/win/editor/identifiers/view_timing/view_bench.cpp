@@ -18,6 +18,7 @@
 
 #include "editor/foundation/win/spread_sheet_u.h"
 #include "editor/resources/resource.h"
+#include "timing_figures.h"
 
 namespace {
 
@@ -117,21 +118,10 @@ double TimeOpen(DWORD pid, HWND frame, int rows) {
   return elapsed;
 }
 
-struct Spread {
-  double min, p10, median, p90, max;
-};
-
-Spread SpreadOf(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  if (values.empty()) return {-1, -1, -1, -1, -1};
-  const size_t n = values.size();
-  return {values.front(), values[n / 10], values[n / 2], values[n - 1 - n / 10], values.back()};
-}
-
-void PrintSpread(const char* what, const std::vector<double>& seconds, double unit, const char* unitName) {
-  const Spread s = SpreadOf(seconds);
-  printf("%-34s n=%-4zu min %.2f  p10 %.2f  median %.2f  p90 %.2f  max %.2f %s\n", what, seconds.size(),
-         s.min * unit, s.p10 * unit, s.median * unit, s.p90 * unit, s.max * unit, unitName);
+void PrintSpread(const char* what, const std::vector<double>& seconds) {
+  std::vector<double> ms;
+  for (double s : seconds) ms.push_back(s * 1000);
+  timing::PrintSpread(what, ms);
 }
 
 // Seconds of each of `count` messages sent to the grid.
@@ -143,17 +133,6 @@ std::vector<double> TimeMessages(HWND grid, UINT message, WPARAM wParam, int cou
     times.push_back(Now() - start);
   }
   return times;
-}
-
-std::string LoadAverage() {
-  FILE* file = _wfopen(L"Z:\\proc\\loadavg", L"r");
-  if (!file) return {};
-  char text[64] = {};
-  const bool read = fgets(text, sizeof(text), file) != nullptr;
-  fclose(file);
-  std::string load = read ? text : "";
-  const size_t third = load.find(' ', load.find(' ', load.find(' ') + 1) + 1);
-  return load.substr(0, third);
 }
 
 }  // namespace
@@ -190,7 +169,7 @@ int wmain(int argc, wchar_t** argv) {
     Sleep(10);
   }
   printf("script of %d dialogs and %d identifiers open after %.2f s\n", dialogs, identifiers, Now() - opened);
-  printf("load average before: %s\n", LoadAverage().c_str());
+  timing::PrintLoad("before");
 
   std::vector<double> opens;
   for (int i = 0; i < runs; ++i) {
@@ -211,13 +190,13 @@ int wmain(int argc, wchar_t** argv) {
   linesUp = TimeMessages(grid, WM_VSCROLL, MAKEWPARAM(SB_LINEUP, 0), 300);
   PostMessageW(view, WM_CLOSE, 0, 0);
   while (IsWindow(view)) Sleep(1);
-  printf("load average after:  %s\n", LoadAverage().c_str());
+  timing::PrintLoad("after");
 
-  PrintSpread("open to first painted grid", opens, 1000, "ms");
-  PrintSpread("scroll line down (with repaint)", lines, 1000, "ms");
-  PrintSpread("scroll line up (with repaint)", linesUp, 1000, "ms");
-  PrintSpread("scroll page down (with repaint)", pages, 1000, "ms");
-  PrintSpread("message round trip alone", idle, 1000, "ms");
+  PrintSpread("open to first painted grid", opens);
+  PrintSpread("scroll line down (with repaint)", lines);
+  PrintSpread("scroll line up (with repaint)", linesUp);
+  PrintSpread("scroll page down (with repaint)", pages);
+  PrintSpread("message round trip alone", idle);
 
   PostMessageW(frame, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);

@@ -8,8 +8,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -19,15 +17,9 @@
 #include "editor/design/dlg_res.h"
 #include "editor/design/win/design_window.h"
 #include "editor/properties/win/property_dlg.h"
+#include "timing_figures.h"
 
 namespace {
-
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 void Pump() {
   MSG msg;
@@ -47,12 +39,6 @@ double ThreadSeconds() {
            1e7;
   };
   return seconds(kernel) + seconds(user);
-}
-
-std::string LoadAverage() {
-  std::ifstream in("Z:\\proc\\loadavg");
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return text.substr(0, text.find('\n'));
 }
 
 bool CopyData(const std::wstring& folder) {
@@ -110,19 +96,19 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<double> ms;
     const double cpuStart = ThreadSeconds();
     for (int i = 0; i < runs; ++i) {
-      const double start = Now();
+      const double start = timing::NowMs();
       select(i % 2 ? 3 : 4);  // the edit box and the list box in turn
-      ms.push_back((Now() - start) * 1000);
+      ms.push_back(timing::NowMs() - start);
       Pump();
     }
     const double cpu = (ThreadSeconds() - cpuStart) * 1000 / runs;
-    std::sort(ms.begin(), ms.end());
+    const timing::Spread s = timing::SpreadOf(ms);
     printf(
         "switch between two selected controls, %s tab, %zu names: median %.2f ms, min %.2f, p90 %.2f, max "
         "%.2f "
         "(%d runs), this thread's CPU %.2f ms per switch; load average %s\n",
-        tabs[tab], static_cast<size_t>(extra) + 16, ms[ms.size() / 2], ms.front(), ms[ms.size() * 9 / 10],
-        ms.back(), runs, cpu, LoadAverage().c_str());
+        tabs[tab], static_cast<size_t>(extra) + 16, s.median, s.min, s.p90, s.max, runs, cpu,
+        timing::LoadAverage().c_str());
   }
   DestroyWindow(g_propertyDlg.window);
   hooks.Exit();

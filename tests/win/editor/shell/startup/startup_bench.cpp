@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "timing_figures.h"
+
 namespace {
 
 struct Search {
@@ -76,28 +78,6 @@ double TimeStart(const std::wstring& exe) {
   return elapsed;
 }
 
-struct Spread {
-  double min, median, max;
-};
-
-Spread SpreadOf(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  if (values.empty()) return {-1, -1, -1};
-  return {values.front(), values[values.size() / 2], values.back()};
-}
-
-// The Unix load average as Wine shows it on drive Z:, or an empty text.
-std::string LoadAverage() {
-  FILE* file = _wfopen(L"Z:\\proc\\loadavg", L"r");
-  if (!file) return {};
-  char text[64] = {};
-  const bool read = fgets(text, sizeof(text), file) != nullptr;
-  fclose(file);
-  std::string load = read ? text : "";
-  const size_t third = load.find(' ', load.find(' ', load.find(' ') + 1) + 1);
-  return load.substr(0, third);
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -108,7 +88,7 @@ int wmain(int argc, wchar_t** argv) {
   const int runs = argc > 3 ? std::max(1, _wtoi(argv[3])) : 10;
   TimeStart(argv[1]);  // warm the page cache and Wine's services for both
   TimeStart(argv[2]);
-  printf("load average before: %s\n", LoadAverage().c_str());
+  timing::PrintLoad("before");
   printf("run   bare     Morvid   ratio\n");
   std::vector<double> morvid, bare, ratios;
   bool failed = false;
@@ -131,8 +111,8 @@ int wmain(int argc, wchar_t** argv) {
     ratios.push_back(m / b);
     printf("%3d   %.3f s  %.3f s  %.2f\n", i + 1, b, m, m / b);
   }
-  printf("load average after:  %s\n", LoadAverage().c_str());
-  const Spread b = SpreadOf(bare), m = SpreadOf(morvid), r = SpreadOf(ratios);
+  timing::PrintLoad("after");
+  const timing::Spread b = timing::SpreadOf(bare), m = timing::SpreadOf(morvid), r = timing::SpreadOf(ratios);
   printf("start-up to first painted window over %d runs (min / median / max)\n", runs);
   printf("  bare window: %.3f / %.3f / %.3f s\n", b.min, b.median, b.max);
   printf("  Morvid.exe:  %.3f / %.3f / %.3f s\n", m.min, m.median, m.max);

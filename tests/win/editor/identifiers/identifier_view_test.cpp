@@ -5,18 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "editor/foundation/win/spread_sheet_u.h"
 #include "editor/resources/resource.h"
-#include "morvid_process.h"
+#include "morvid_session.h"
+#include "remote_buffer.h"
 #include "win_test_util.h"
 
 namespace {
 
-const std::wstring kMorvid = wintest::Widen(MORVID_EXE);
+using morvidtest::TextOf;
 
 // IDD_B is not in the header: reading the script creates it, and the
 // number 1500 in IDD_B gets the name ID1500. IDOK and IDC_STATIC are not
@@ -41,58 +41,16 @@ constexpr const char* kScript =
     "    PUSHBUTTON \"N\",1500,5,25,50,14\r\n"
     "END\r\n";
 
-std::wstring Text(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
-}
-
-// A buffer inside the other process for messages that carry pointers.
-class RemoteBuffer {
- public:
-  RemoteBuffer(HANDLE process, size_t size)
-      : process(process), data(static_cast<char*>(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE))) {}
-  ~RemoteBuffer() { VirtualFreeEx(process, data, 0, MEM_RELEASE); }
-  RemoteBuffer(const RemoteBuffer&) = delete;
-  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-  bool Copy(void* to, size_t offset, size_t size) const {
-    return ReadProcessMemory(process, data + offset, to, size, nullptr) != FALSE;
-  }
-  std::wstring Text(size_t offset = 0) const {
-    wchar_t text[256] = {};
-    Copy(text, offset, sizeof(text) - sizeof(wchar_t));
-    return text;
-  }
-
-  HANDLE process;
-  char* data;
-};
-
-class IdentifierView : public ::testing::Test {
+class IdentifierView : public MorvidSession {
  protected:
   void SetUp() override {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    folder = std::wstring(temp) + L"morvid_ids_" + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(folder.c_str(), nullptr);
-    Write(L"Resource.h", kHeader);
-    Write(L"ids.rc", kScript);
-  }
-  void TearDown() override {
-    if (frame && IsWindow(frame)) PostMessageW(frame, WM_CLOSE, 0, 0);
-    program.WaitForExit(10000);
-    DeleteFileW((folder + L"\\ids.rc").c_str());
-    DeleteFileW((folder + L"\\Resource.h").c_str());
-    RemoveDirectoryW(folder.c_str());
-  }
-  void Write(const wchar_t* name, const char* text) {
-    std::ofstream out(wintest::Narrow(folder + L"\\" + name).c_str(), std::ios::binary);
-    out << text;
+    morvidtest::WriteBytes(folder / L"Resource.h", kHeader);
+    morvidtest::WriteBytes(folder / L"ids.rc", kScript);
   }
   std::wstring Cell(HWND grid, int column, int row) {
     RemoteBuffer remote(program.Handle(), 256 * sizeof(wchar_t));
-    const LRESULT length = SendMessageW(grid, CSpreadSheetU::kGetCellText, static_cast<WPARAM>(column + row * 3),
-                                        reinterpret_cast<LPARAM>(remote.data));
+    const LRESULT length =
+        SendMessageW(grid, CSpreadSheetU::kGetCellText, static_cast<WPARAM>(column + row * 3), remote.Param());
     return length < 0 ? L"<none>" : remote.Text();
   }
   // Title, width and format of a header item.
@@ -100,30 +58,24 @@ class IdentifierView : public ::testing::Test {
     RemoteBuffer remote(program.Handle(), sizeof(HDITEMW) + 256 * sizeof(wchar_t));
     item = {};
     item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
-    item.pszText = reinterpret_cast<wchar_t*>(remote.data + sizeof(HDITEMW));
+    item.pszText = reinterpret_cast<wchar_t*>(remote.At(sizeof(HDITEMW)));
     item.cchTextMax = 255;
-    WriteProcessMemory(remote.process, remote.data, &item, sizeof(item), nullptr);
-    SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote.data));
-    remote.Copy(&item, 0, sizeof(item));
+    remote.Write(item);
+    SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(index), remote.Param());
+    item = remote.Read<HDITEMW>();
     return remote.Text(sizeof(HDITEMW));
   }
-
-  std::wstring folder;
-  ChildProcess program;
-  HWND frame = nullptr;
 };
 
 TEST_F(IdentifierView, ListsHeaderAndCreatedIdentifiersWhileTheFrameWaits) {
-  ASSERT_TRUE(program.Start(kMorvid, L"ids.rc", folder));
-  frame = program.WaitForTopWindow(L"FRAME_WIN_UFC");
-  ASSERT_NE(frame, nullptr);
+  Start(L"ids.rc");
   ASSERT_TRUE(IsWindowEnabled(frame));
 
   // Wine does not share menus across processes: the command comes as the menu item's.
   PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDM_IDENTIFIERS, 0), 0);
   HWND view = program.WaitForTopWindow(L"#32770", 10000);
   ASSERT_NE(view, nullptr);
-  EXPECT_EQ(Text(view), L"IDD_DLG");
+  EXPECT_EQ(TextOf(view), L"IDD_DLG");
   EXPECT_EQ(GetWindow(view, GW_OWNER), frame);
   EXPECT_FALSE(IsWindowEnabled(frame));
   const LONG style = GetWindowLongW(view, GWL_STYLE);

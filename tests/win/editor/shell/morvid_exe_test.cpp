@@ -9,59 +9,26 @@
 #include <string>
 
 #include "editor/resources/resource.h"
+#include "editor_test_util.h"
 #include "morvid_process.h"
 #include "win_test_util.h"
 
 namespace {
 
-// Asks the window itself: GetWindowText does not ask another process's windows.
-std::wstring Text(HWND window) {
-  wchar_t text[256] = {};
-  DWORD_PTR result = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &result);
-  return text;
-}
-
-std::wstring ClassOf(HWND window) {
-  wchar_t text[64] = {};
-  GetClassNameW(window, text, 64);
-  return text;
-}
-
-void Keys(std::initializer_list<std::pair<WORD, bool>> strokes) {
-  for (const auto& [key, down] : strokes) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    SendInput(1, &input, sizeof(input));
-  }
-}
-
-void MoveMouseTo(POINT at) {
-  SetCursorPos(at.x, at.y);
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = MOUSEEVENTF_MOVE;
-  SendInput(1, &input, sizeof(input));
-}
-
-void Click(POINT at) {
-  MoveMouseTo(at);
-  wintest::ClickOnScreen(at);
-}
+using morvidtest::ClassOf;
+using morvidtest::TextOf;
 
 class MorvidExe : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(morvid.Start(wintest::Widen(MORVID_EXE)));
+    ASSERT_TRUE(morvid.Start(MorvidExePath()));
     frame = morvid.WaitForTopWindow(L"FRAME_WIN_UFC");
     ASSERT_NE(frame, nullptr);
     status = GetDlgItem(frame, IDC_STATUS_BAR);
     ASSERT_NE(status, nullptr);
   }
   bool StatusBecomes(const std::wstring& text, DWORD timeoutMs = 8000) {
-    return wintest::PumpUntil([&] { return Text(status) == text; }, timeoutMs);
+    return wintest::PumpUntil([&] { return TextOf(status) == text; }, timeoutMs);
   }
   bool MakeForeground() {
     SetForegroundWindow(frame);
@@ -75,12 +42,12 @@ class MorvidExe : public ::testing::Test {
 }  // namespace
 
 TEST_F(MorvidExe, StartsWithItsFrameAndChildren) {
-  EXPECT_EQ(Text(frame), L"Resource Editor");
+  EXPECT_EQ(TextOf(frame), L"Resource Editor");
   EXPECT_NE(GetMenu(frame), nullptr);
   EXPECT_EQ(ClassOf(GetDlgItem(frame, IDC_MAIN_TOOLBAR)), L"ToolbarWindow32");
   EXPECT_EQ(SendMessageW(GetDlgItem(frame, IDC_MAIN_TOOLBAR), TB_BUTTONCOUNT, 0, 0), 4);
   EXPECT_EQ(ClassOf(GetDlgItem(frame, IDC_MDI_CLIENT)), L"MDIClient");
-  EXPECT_EQ(Text(status), L"Готово");
+  EXPECT_EQ(TextOf(status), L"Готово");
   // The dialog list panel: a dialog holding the tree.
   HWND tree = nullptr;
   for (HWND child = GetWindow(frame, GW_CHILD); child && !tree; child = GetWindow(child, GW_HWNDNEXT))
@@ -102,13 +69,13 @@ TEST_F(MorvidExe, TooltipTextsReachTheStatusBar) {
   // The second button (Open); buttons are laid out from the left edge.
   POINT over = {LOWORD(size) + LOWORD(size) / 2, HIWORD(size) / 2 + 2};
   ClientToScreen(toolbar, &over);
-  MoveMouseTo(over);
-  EXPECT_TRUE(StatusBecomes(L"Открыть документ")) << wintest::Narrow(Text(status));
+  wintest::MoveOnScreen(over);
+  EXPECT_TRUE(StatusBecomes(L"Открыть документ")) << wintest::Narrow(TextOf(status));
 
   RECT mdi;
   GetWindowRect(GetDlgItem(frame, IDC_MDI_CLIENT), &mdi);
-  MoveMouseTo({(mdi.left + mdi.right) / 2, (mdi.top + mdi.bottom) / 2});
-  EXPECT_TRUE(StatusBecomes(L"Готово")) << wintest::Narrow(Text(status));
+  wintest::MoveOnScreen({(mdi.left + mdi.right) / 2, (mdi.top + mdi.bottom) / 2});
+  EXPECT_TRUE(StatusBecomes(L"Готово")) << wintest::Narrow(TextOf(status));
 }
 
 TEST_F(MorvidExe, MenuHelpTextsReachTheStatusBar) {
@@ -117,17 +84,18 @@ TEST_F(MorvidExe, MenuHelpTextsReachTheStatusBar) {
   POINT client = {0, 0};
   ClientToScreen(frame, &client);
   const POINT file = {client.x + 20, client.y - GetSystemMetrics(SM_CYMENU) / 2};
-  Click(file);
-  EXPECT_TRUE(StatusBecomes(L"")) << wintest::Narrow(Text(status));
-  MoveMouseTo({file.x + 10, client.y + 10});
-  EXPECT_TRUE(StatusBecomes(L"Создать новый документ")) << wintest::Narrow(Text(status));
-  Keys({{VK_ESCAPE, true}, {VK_ESCAPE, false}, {VK_ESCAPE, true}, {VK_ESCAPE, false}});
-  EXPECT_TRUE(StatusBecomes(L"Готово")) << wintest::Narrow(Text(status));
+  wintest::ClickOnScreen(file);
+  EXPECT_TRUE(StatusBecomes(L"")) << wintest::Narrow(TextOf(status));
+  wintest::MoveOnScreen({file.x + 10, client.y + 10});
+  EXPECT_TRUE(StatusBecomes(L"Создать новый документ")) << wintest::Narrow(TextOf(status));
+  wintest::PressKey(VK_ESCAPE);
+  wintest::PressKey(VK_ESCAPE);
+  EXPECT_TRUE(StatusBecomes(L"Готово")) << wintest::Narrow(TextOf(status));
 }
 
 TEST_F(MorvidExe, AltXClosesTheProgram) {
   ASSERT_TRUE(MakeForeground());
-  Keys({{VK_MENU, true}, {'X', true}, {'X', false}, {VK_MENU, false}});
+  wintest::PressKey('X', {VK_MENU});
   EXPECT_TRUE(morvid.WaitForExit(8000));
   EXPECT_EQ(morvid.ExitCode(), 0u);
 }

@@ -1,142 +1,82 @@
-// Morvid.exe started on a script named on its command line.
+// Morvid.exe started on a script named on its command line: the script's
+// folder becomes the current one, so that its Resource.h is found, and a
+// script that cannot be opened is reported and leaves a new document.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
-#include "editor/resources/resource.h"
-#include "morvid_process.h"
+#include "morvid_session.h"
 #include "win_test_util.h"
 
 namespace {
 
-const std::wstring kExamples = wintest::Widen(EXAMPLES_DIR);
+using morvidtest::TextOf;
 
-HWND FindTree(HWND frame) {
-  for (HWND child = GetWindow(frame, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (HWND tree = GetDlgItem(child, IDC_DIALOG_TREE)) return tree;
-  return nullptr;
-}
+struct CommandLine {
+  const wchar_t* folder;  // of the script, below the directory the program starts in
+  bool quoted;
+  bool absolute;
+};
 
-// Root, folder and the three dialogs of the example script.
-bool ShowsTheExampleDialogs(ChildProcess& morvid) {
-  HWND frame = morvid.WaitForTopWindow(L"FRAME_WIN_UFC");
-  HWND tree = frame ? FindTree(frame) : nullptr;
-  return tree && wintest::PumpUntil([&] { return TreeView_GetCount(tree) == 5; }, 10000);
-}
+class OpenFromCommandLine : public MorvidSession, public ::testing::WithParamInterface<CommandLine> {};
 
-}  // namespace
-
-TEST(MorvidOpen, RelativePathIsFoundFromTheCurrentDirectoryWithItsHeader) {
-  ChildProcess morvid;
-  ASSERT_TRUE(morvid.Start(wintest::Widen(MORVID_EXE), L"morvid\\example.rc", kExamples));
-  EXPECT_TRUE(ShowsTheExampleDialogs(morvid));
-  EXPECT_EQ(morvid.FindTopWindow(L"#32770"), nullptr);  // no error box
-}
-
-TEST(MorvidOpen, QuotedPathWithBlanksOpens) {
-  // A folder with a blank in its name, as Windows passes a file opened from the desktop.
-  const std::wstring folder = wintest::Widen(SCRATCH_DIR) + L"\\Папка с пробелом";
-  CreateDirectoryW(wintest::Widen(SCRATCH_DIR).c_str(), nullptr);
-  CreateDirectoryW(folder.c_str(), nullptr);
-  ASSERT_TRUE(CopyFileW((kExamples + L"\\morvid\\example.rc").c_str(), (folder + L"\\example.rc").c_str(), FALSE));
-  ASSERT_TRUE(CopyFileW((kExamples + L"\\morvid\\Resource.h").c_str(), (folder + L"\\Resource.h").c_str(), FALSE));
-  ChildProcess morvid;
-  ASSERT_TRUE(morvid.Start(wintest::Widen(MORVID_EXE), L"\"" + folder + L"\\example.rc\""));
-  EXPECT_TRUE(ShowsTheExampleDialogs(morvid));
-}
-
-TEST(MorvidOpen, ScriptThatFailsShowsTheErrorAndLeavesANewDocument) {
-  ChildProcess morvid;
-  ASSERT_TRUE(morvid.Start(wintest::Widen(MORVID_EXE), L"no_such_script.rc", kExamples));
-  HWND box = morvid.WaitForTopWindow(L"#32770");
-  ASSERT_NE(box, nullptr);
-  wchar_t caption[64] = {};
-  GetWindowTextW(box, caption, 64);
-  EXPECT_EQ(std::wstring(caption), L"Resource Editor");
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
-  HWND frame = morvid.WaitForTopWindow(L"FRAME_WIN_UFC");
-  ASSERT_NE(frame, nullptr);
-  // Every box that follows is answered the same way, until the new document shows.
-  HWND tree = FindTree(frame);
-  ASSERT_NE(tree, nullptr);
-  EXPECT_TRUE(wintest::PumpUntil(
-      [&] {
-        if (HWND next = morvid.FindTopWindow(L"#32770")) PostMessageW(next, WM_COMMAND, IDOK, 0);
-        return !morvid.FindTopWindow(L"#32770") && TreeView_GetCount(tree) == 1;
-      },
-      10000));
-}
-
-namespace {
-
-void DoubleClickIn(HWND window, POINT at) {
-  ClientToScreen(window, &at);
-  wintest::ClickOnScreen(at, 2);
-}
-
-int DesignWindowCount(HWND mdiClient) {
-  int count = 0;
-  for (HWND child = GetWindow(mdiClient, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    wchar_t cls[64] = {};
-    GetClassNameW(child, cls, 64);
-    if (std::wstring(cls) == L"CHILD_WIN_UFC") ++count;
+TEST_P(OpenFromCommandLine, ShowsTheScriptsDialogsWithoutAnError) {
+  const CommandLine& line = GetParam();
+  const std::wstring examples = wintest::Widen(EXAMPLES_DIR) + L"\\morvid\\";
+  ASSERT_TRUE(CreateDirectoryW((folder / line.folder).c_str(), nullptr));
+  for (const wchar_t* name : {L"example.rc", L"Resource.h"}) {
+    const std::wstring to = folder / (std::wstring(line.folder) + L"\\" + name);
+    ASSERT_TRUE(CopyFileW((examples + name).c_str(), to.c_str(), FALSE));
   }
-  return count;
+  std::wstring path = std::wstring(line.folder) + L"\\example.rc";
+  if (line.absolute) path = folder / path;
+  Start(line.quoted ? L"\"" + path + L"\"" : path);
+  EXPECT_TRUE(wintest::PumpUntil([&] { return TreeLines().size() == 5; }, 10000));
+  EXPECT_EQ(TreeLines(), (std::vector<std::wstring>{L"example.rc", L" Диалоги", L"  IDD_LOGIN", L"  IDD_SETTINGS",
+                                                    L"  IDD_PROGRESS"}));
+  EXPECT_EQ(program.FindTopWindow(L"#32770"), nullptr);
 }
+
+// Windows passes a file opened from the desktop quoted, with its full path.
+INSTANTIATE_TEST_SUITE_P(Paths, OpenFromCommandLine,
+                         ::testing::Values(CommandLine{L"morvid", false, false},
+                                           CommandLine{L"with blank", true, false},
+                                           CommandLine{L"Папка с пробелом", true, true}));
+
+struct FailedOpen {
+  const wchar_t* script;
+  bool present;
+  std::vector<const wchar_t*> messages;  // one box each, in order
+};
+
+class FailedOpenFromCommandLine : public MorvidSession, public ::testing::WithParamInterface<FailedOpen> {};
+
+TEST_P(FailedOpenFromCommandLine, SaysWhyAndLeavesANewDocument) {
+  const FailedOpen& failed = GetParam();
+  if (failed.present) {
+    CopyData(std::wstring(L"design\\") + failed.script, failed.script);
+    CopyData(L"design\\Resource.h", L"Resource.h");
+  }
+  ASSERT_TRUE(program.Start(MorvidExePath(), failed.script, folder.Path()));
+  for (const wchar_t* message : failed.messages) {
+    HWND box = WaitForBox();
+    ASSERT_NE(box, nullptr) << wintest::Narrow(message);
+    EXPECT_EQ(TextOf(box), L"Resource Editor");
+    EXPECT_NE(BoxText(box).find(message), std::wstring::npos) << wintest::Narrow(BoxText(box));
+    Answer(box, IDOK);
+  }
+  Attach();
+  EXPECT_EQ(TreeLines(), std::vector<std::wstring>{L"Новый проект"});
+  EXPECT_EQ(ChildCount(), 0);
+  EXPECT_EQ(program.FindTopWindow(L"#32770"), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, FailedOpenFromCommandLine,
+    ::testing::Values(FailedOpen{L"missing_id.rc", true, {L"IDC_NOWHERE - Not found", L"Ошибка при загрузке файла"}},
+                      FailedOpen{L"no_such_script.rc", false, {L"Ошибка при загрузке файла"}}));
 
 }  // namespace
-
-TEST(MorvidOpen, DoubleClickOpensTheDialogOnceInAMaximisedDesignWindow) {
-  ChildProcess morvid;
-  ASSERT_TRUE(morvid.Start(wintest::Widen(MORVID_EXE), L"morvid\\example.rc", kExamples));
-  ASSERT_TRUE(ShowsTheExampleDialogs(morvid));
-  HWND frame = morvid.FindTopWindow(L"FRAME_WIN_UFC");
-  HWND tree = FindTree(frame);
-  HWND mdi = GetDlgItem(frame, IDC_MDI_CLIENT);
-  SetForegroundWindow(frame);
-  wintest::PumpUntil([&] { return GetForegroundWindow() == frame; }, 3000);
-
-  HTREEITEM folder = TreeView_GetChild(tree, TreeView_GetRoot(tree));
-  HTREEITEM second = TreeView_GetNextSibling(tree, TreeView_GetChild(tree, folder));
-  ASSERT_NE(second, nullptr);
-  TreeView_SelectItem(tree, second);
-  // On the item's text: root, folder, first dialog, then this one.
-  const int row = static_cast<int>(TreeView_GetItemHeight(tree));
-  const POINT onItem = {3 * static_cast<int>(TreeView_GetIndent(tree)) + 20, 3 * row + row / 2};
-  DoubleClickIn(tree, onItem);
-  HWND design = nullptr;
-  ASSERT_TRUE(wintest::PumpUntil([&] { return (design = GetWindow(mdi, GW_CHILD)) != nullptr && DesignWindowCount(mdi) == 1; }, 8000));
-  wchar_t title[64] = {};
-  GetWindowTextW(design, title, 64);
-  EXPECT_EQ(std::wstring(title), L"IDD_SETTINGS");
-  EXPECT_TRUE(IsZoomed(design));
-
-  SetForegroundWindow(frame);
-  DoubleClickIn(tree, onItem);
-  wintest::PumpUntil([] { return false; }, 1000);  // time for a second window, which must not come
-  EXPECT_EQ(DesignWindowCount(mdi), 1);
-}
-
-TEST(MorvidOpen, AddDialogOpensItAndListsItAndClosingThenAsks) {
-  ChildProcess morvid;
-  ASSERT_TRUE(morvid.Start(wintest::Widen(MORVID_EXE), L"", kExamples));
-  HWND frame = morvid.WaitForTopWindow(L"FRAME_WIN_UFC");
-  ASSERT_NE(frame, nullptr);
-  HWND tree = FindTree(frame);
-  HWND mdi = GetDlgItem(frame, IDC_MDI_CLIENT);
-  PostMessageW(frame, WM_COMMAND, IDM_ADD_DIALOG, 0);
-  ASSERT_TRUE(wintest::PumpUntil([&] { return DesignWindowCount(mdi) == 1 && TreeView_GetCount(tree) == 3; }, 8000));
-  wchar_t title[64] = {};
-  GetWindowTextW(GetWindow(mdi, GW_CHILD), title, 64);
-  EXPECT_EQ(std::wstring(title), L"IDD_DLG1");
-
-  // The new dialog is an unsaved change: closing asks first; No closes.
-  PostMessageW(frame, WM_CLOSE, 0, 0);
-  HWND box = morvid.WaitForTopWindow(L"#32770", 8000);
-  ASSERT_NE(box, nullptr);
-  PostMessageW(box, WM_COMMAND, IDNO, 0);
-  EXPECT_TRUE(morvid.WaitForExit(8000));
-}

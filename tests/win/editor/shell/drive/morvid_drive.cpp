@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <string>
 
-#include "../morvid_process.h"
 #include "editor/resources/resource.h"
+#include "morvid_process.h"
 #include "win_test_util.h"
 
 namespace {

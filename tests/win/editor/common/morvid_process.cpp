@@ -25,6 +25,8 @@ BOOL CALLBACK Match(HWND window, LPARAM param) {
 
 }  // namespace
 
+std::wstring MorvidExePath() { return wintest::Widen(MORVID_EXE); }
+
 bool ChildProcess::Start(const std::wstring& exe, const std::wstring& arguments, const std::wstring& directory) {
   std::wstring line = L"\"" + exe + L"\"";
   if (!arguments.empty()) line += L" " + arguments;

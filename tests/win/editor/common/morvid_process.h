@@ -6,6 +6,9 @@
 
 #include <string>
 
+// The shipped Morvid.exe of this build tree.
+std::wstring MorvidExePath();
+
 class ChildProcess {
  public:
   ChildProcess() = default;

@@ -2,24 +2,20 @@
 // a real document: the control windows follow the model, and the saved
 // script has what the windows show.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "editor/app/win/design_host.h"
-#include "editor/app/win/doc_shell_hooks.h"
-#include "editor/app/win/frame.h"
-#include "editor/design/win/design_window.h"
-#include "editor/foundation/win/float_tool_bar_u.h"
+#include "design_fixture.h"
 #include "editor/resources/resource.h"
 #include "win_test_util.h"
 
 namespace {
+
+using namespace morvidtest;
 
 constexpr char kScript[] =
     "#include \"Resource.h\"\r\n"
@@ -41,58 +37,34 @@ constexpr char kHeader[] =
     "#define IDD_ONE 100\r\n#define IDD_TWO 101\r\n#define IDC_A 102\r\n#define IDC_B 103\r\n"
     "#define IDC_C 104\r\n#define IDC_D 105\r\n#define IDC_E 106\r\n#define IDC_F 107\r\n";
 
-std::string ReadBytes(const std::wstring& path) {
-  std::ifstream in(wintest::Narrow(path).c_str(), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  std::ofstream out(wintest::Narrow(path).c_str(), std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
 struct Rects {
   std::vector<DlgRect> model;   // dialog units
   std::vector<DlgRect> window;  // surface client pixels
 };
 
-// One frame, one document and one open design window for the whole suite,
-// as in the program: hiding the palette of a closing design window waits
-// for a window manager that Wine does not find here.
-class Alignment : public ::testing::Test {
+Rects RectsOf(HWND designWindow) {
+  Rects rects;
+  CDlgRes& dialog = DialogOf(designWindow);
+  for (std::uint32_t order = 1; order <= dialog.ControlCount(); ++order) {
+    rects.model.push_back(UnitsOf(designWindow, static_cast<int>(order)));
+    RECT rc;
+    GetWindowRect(ControlOf(designWindow, static_cast<int>(order)), &rc);
+    MapWindowPoints(nullptr, SurfaceOf(designWindow), reinterpret_cast<POINT*>(&rc), 2);
+    rects.window.push_back({rc.left, rc.top, rc.right, rc.bottom});
+  }
+  return rects;
+}
+
+// One document and one open design window for the whole suite, as in the
+// program: hiding the palette of a closing design window waits for a window
+// manager that Wine does not find here.
+class Alignment : public DocumentSuite {
  protected:
   static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX init = {sizeof init, 0x4FF};
-    InitCommonControlsEx(&init);
-    CFrame::RegisterClasses(GetModuleHandleW(nullptr), CDesignWindow::WindowProc);
-    hooks = new DocShellHooks;
-    frame = new CFrame;
-    frame->Create(GetModuleHandleW(nullptr), hooks);
-    host = new CFrameDesignHost(*frame, &hooks->Document());
-    CDesignWindow::SetHost(host);
-    SetWindowPos(frame->Window(), nullptr, 0, 0, 900, 650, SWP_NOZORDER);
-    ShowWindow(frame->Window(), SW_SHOW);
-
-    folder = TempFolder() + L"morvid_alignment_" + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(folder.c_str(), nullptr);
-    SetCurrentDirectoryW(folder.c_str());
-    WriteBytes(Script(), kScript);
-    WriteBytes(folder + L"\\Resource.h", kHeader);
-    if (hooks->OpenScript(Script()) != 1) return;
+    DocumentSuite::SetUpTestSuite();
+    if (OpenScript(kScript, kHeader) != 1) return;
     window = Open(L"IDD_ONE");
     if (window) original = RectsOf(window).model;
-  }
-  static void TearDownTestSuite() {
-    Doc().modified = 0;
-    hooks->Exit();
-    if (g_palette.Palette()) DestroyWindow(g_palette.Palette());
-    delete frame;
-    delete host;
-    delete hooks;
-    CDesignWindow::SetHost(nullptr);
-    for (const wchar_t* name : {L"s.rc", L"Resource.h"}) DeleteFileW((folder + L"\\" + name).c_str());
-    SetCurrentDirectoryW(TempFolder().c_str());
-    RemoveDirectoryW(folder.c_str());
   }
   // The first dialog active again, as the script lays it out, nothing selected.
   void SetUp() override {
@@ -100,85 +72,19 @@ class Alignment : public ::testing::Test {
     if (frame->ActiveDesignWindow() != window) {
       ASSERT_EQ(Open(L"IDD_ONE"), window);
     }
-    CDlgRes& dialog = Dialog(window);
-    const CWindowUnitMap map(Surface(window));
+    CDlgRes& dialog = DialogOf(window);
+    const CWindowUnitMap map(SurfaceOf(window));
     for (std::uint32_t order = 1; order <= original.size(); ++order) {
       DlgRect pixels;
       dialog.SetRectDialogUnits(order, original[order - 1]);
       ASSERT_TRUE(dialog.RectPixels(order, map, pixels));
-      MoveWindow(Control(window, static_cast<int>(order)), pixels.left, pixels.top, pixels.right - pixels.left,
+      MoveWindow(ControlOf(window, static_cast<int>(order)), pixels.left, pixels.top, pixels.right - pixels.left,
                  pixels.bottom - pixels.top, TRUE);
     }
     dialog.selection.Clear();
     Doc().modified = 0;
   }
 
-  static std::wstring TempFolder() {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    return temp;
-  }
-  static CDoc& Doc() { return hooks->Document(); }
-  static std::wstring Script() { return folder + L"\\s.rc"; }
-  static HWND Open(const std::wstring& name) {
-    if (!hooks->OpenDesignWindow(name)) return nullptr;
-    wintest::PumpPending();
-    return frame->ActiveDesignWindow();
-  }
-  static CDlgRes& Dialog(HWND designWindow) { return *CDesignWindow::DialogOf(designWindow); }
-  static HWND Surface(HWND designWindow) { return CDesignWindow::FromWindow(designWindow)->SurfaceDialog(); }
-  static HWND Control(HWND designWindow, int order) { return GetDlgItem(Surface(designWindow), order); }
-  static void Command(int cmd) {
-    SendMessageW(frame->Window(), WM_COMMAND, MAKEWPARAM(cmd, 0), 0);
-    wintest::PumpPending();
-  }
-  // Selects the controls with these orders, the first one primary.
-  static void Select(HWND designWindow, const std::vector<int>& orders) {
-    CDlgRes& dialog = Dialog(designWindow);
-    dialog.selection.Clear();
-    for (auto it = orders.rbegin(); it != orders.rend(); ++it) dialog.selection.AddAsPrimary(Control(designWindow, *it));
-    dialog.dialogSelected = 0;
-  }
-  static Rects RectsOf(HWND designWindow) {
-    Rects rects;
-    CDlgRes& dialog = Dialog(designWindow);
-    for (std::uint32_t order = 1; order <= dialog.ControlCount(); ++order) {
-      DlgRect r;
-      dialog.RectDialogUnits(order, r);
-      rects.model.push_back(r);
-      RECT rc;
-      GetWindowRect(Control(designWindow, static_cast<int>(order)), &rc);
-      MapWindowPoints(nullptr, Surface(designWindow), reinterpret_cast<POINT*>(&rc), 2);
-      rects.window.push_back({rc.left, rc.top, rc.right, rc.bottom});
-    }
-    return rects;
-  }
-  // Every control window where its record puts it; the combo box's window
-  // is only as high as its closed box.
-  static void ExpectWindowsFollowTheModel(HWND designWindow) {
-    CDlgRes& dialog = Dialog(designWindow);
-    const CWindowUnitMap map(Surface(designWindow));
-    const Rects rects = RectsOf(designWindow);
-    for (std::uint32_t order = 1; order <= dialog.ControlCount(); ++order) {
-      DlgRect expected;
-      ASSERT_TRUE(dialog.RectPixels(order, map, expected));
-      const DlgRect& got = rects.window[order - 1];
-      EXPECT_EQ(got.left, expected.left) << "control " << order;
-      EXPECT_EQ(got.top, expected.top) << "control " << order;
-      EXPECT_EQ(got.right, expected.right) << "control " << order;
-      if (dialog.KindAt(order) != ControlKind::ComboBox) {
-        EXPECT_EQ(got.bottom, expected.bottom) << "control " << order;
-      }
-    }
-  }
-
-  // The child identifiers of the surface's control windows, top of the Z-order first.
-  static std::vector<int> ZOrder(HWND designWindow) {
-    std::vector<int> orders;
-    for (HWND c = GetWindow(Surface(designWindow), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-      orders.push_back(GetDlgCtrlID(c));
-    return orders;
-  }
   static std::vector<std::string> IdNames(const CDlgRes& dialog) {
     std::vector<std::string> names;
     for (const auto& item : dialog.controls) {
@@ -188,18 +94,10 @@ class Alignment : public ::testing::Test {
     return names;
   }
 
-  static DocShellHooks* hooks;
-  static CFrame* frame;
-  static CFrameDesignHost* host;
-  static std::wstring folder;
   static HWND window;
   static std::vector<DlgRect> original;
 };
 
-DocShellHooks* Alignment::hooks = nullptr;
-CFrame* Alignment::frame = nullptr;
-CFrameDesignHost* Alignment::host = nullptr;
-std::wstring Alignment::folder;
 HWND Alignment::window = nullptr;
 std::vector<DlgRect> Alignment::original;
 
@@ -217,7 +115,7 @@ TEST_P(AlignmentCommand, MovesTheControlWindowsWhereTheModelPutsThem) {
   }
   ExpectWindowsFollowTheModel(window);
   EXPECT_EQ(Doc().modified, 1);
-  EXPECT_EQ(Dialog(window).selection.Count(), 4u);
+  EXPECT_EQ(DialogOf(window).selection.Count(), 4u);
 }
 
 INSTANTIATE_TEST_SUITE_P(DialogMenu, AlignmentCommand,
@@ -248,27 +146,27 @@ TEST_F(Alignment, TheSavedScriptHasTheAlignedCoordinates) {
   Select(window, {2, 1, 3});
   Command(IDM_ALIGN_LEFT);
   ASSERT_EQ(hooks->SaveCommand(), 1);
-  const std::string saved = ReadBytes(Script());
+  const std::string saved = ReadBytes(PathOf(L"s.rc"));
   EXPECT_NE(saved.find("IDC_A,30,10,40,12"), std::string::npos) << saved;
   EXPECT_NE(saved.find("IDC_C,30,70,30,8"), std::string::npos) << saved;
   EXPECT_EQ(Doc().modified, 0);
 }
 
 TEST_F(Alignment, UndoAfterDeleteBringsTheControlsBackSelectedInTheirPlaces) {
-  const std::vector<int> zOrder = ZOrder(window);
+  const std::vector<int> zOrder = ZOrderOf(window);
   ASSERT_EQ(zOrder, (std::vector<int>{1, 2, 3, 4}));
   Select(window, {4, 2});
   Command(IDM_DELETE);
-  ASSERT_EQ(Dialog(window).ControlCount(), 2u);
-  EXPECT_EQ(ZOrder(window), (std::vector<int>{1, 2}));
+  ASSERT_EQ(DialogOf(window).ControlCount(), 2u);
+  EXPECT_EQ(ZOrderOf(window), (std::vector<int>{1, 2}));
 
   Command(IDM_UNDO);
-  CDlgRes& dialog = Dialog(window);
+  CDlgRes& dialog = DialogOf(window);
   EXPECT_EQ(IdNames(dialog), (std::vector<std::string>{"IDC_A", "IDC_B", "IDC_C", "IDC_D"}));
-  EXPECT_EQ(ZOrder(window), zOrder);
+  EXPECT_EQ(ZOrderOf(window), zOrder);
   ASSERT_EQ(dialog.selection.Count(), 2u);
-  EXPECT_EQ(dialog.selection.windows[0], Control(window, 4));  // the last one back is primary
-  EXPECT_EQ(dialog.selection.windows[1], Control(window, 2));
+  EXPECT_EQ(dialog.selection.windows[0], ControlOf(window, 4));  // the last one back is primary
+  EXPECT_EQ(dialog.selection.windows[1], ControlOf(window, 2));
   EXPECT_EQ(dialog.dialogSelected, 0);
   EXPECT_EQ(Doc().modified, 1);
   ExpectWindowsFollowTheModel(window);
@@ -282,14 +180,14 @@ TEST_F(Alignment, UndoGoesToTheDialogItWasRecordedIn) {
   HWND other = Open(L"IDD_TWO");
   ASSERT_NE(other, window);
   Command(IDM_UNDO);
-  EXPECT_EQ(Dialog(window).ControlCount(), 4u);
-  EXPECT_EQ(Dialog(other).ControlCount(), 2u);
-  EXPECT_TRUE(Dialog(window).IsSelectedAt(3));
+  EXPECT_EQ(DialogOf(window).ControlCount(), 4u);
+  EXPECT_EQ(DialogOf(other).ControlCount(), 2u);
+  EXPECT_TRUE(DialogOf(window).IsSelectedAt(3));
 
   ASSERT_EQ(Open(L"IDD_ONE"), window);
   Select(window, {1, 2});
   Command(IDM_DELETE);
-  CDlgRes& first = Dialog(window);
+  CDlgRes& first = DialogOf(window);
   SendMessageW(frame->MdiClient(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
   wintest::PumpPending();
   ASSERT_EQ(first.window, nullptr);
@@ -297,7 +195,7 @@ TEST_F(Alignment, UndoGoesToTheDialogItWasRecordedIn) {
   EXPECT_EQ(IdNames(first), (std::vector<std::string>{"IDC_A", "IDC_B", "IDC_C", "IDC_D"}));
   window = Open(L"IDD_ONE");
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(ZOrder(window), (std::vector<int>{1, 2, 3, 4}));
+  EXPECT_EQ(ZOrderOf(window), (std::vector<int>{1, 2, 3, 4}));
   ExpectWindowsFollowTheModel(window);
 }
 

@@ -10,92 +10,63 @@
 #include <string>
 #include <vector>
 
-#include "editor/app/win/design_host.h"
-#include "editor/app/win/frame.h"
-#include "editor/design/dlg_res.h"
-#include "editor/design/toolbox.h"
-#include "editor/design/win/design_window.h"
+#include "design_fixture.h"
 #include "editor/design/win/placeholder_class.h"
 #include "editor/foundation/win/float_tool_bar_u.h"
 #include "win_test_util.h"
 
 namespace {
 
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
+using namespace morvidtest;
 
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
-}
-
-DlgItem Tool(int tool, int x, int y, const char16_t* text = nullptr) {
+DlgItem CustomControl(const char* className, int x, int y, int cx, int cy) {
   DlgItem item;
-  ToolboxDefaults(tool, item);
+  item.kind = ControlKind::Custom;
+  item.style = WS_VISIBLE;
+  item.className.Assign(className);
+  item.classLength = static_cast<std::uint32_t>(item.className.Length() + 1);
   item.x = static_cast<std::int16_t>(x);
   item.y = static_cast<std::int16_t>(y);
-  item.cx = 40;
-  item.cy = 12;
-  if (text) {
-    item.text.Assign(text);
-    item.textLength = static_cast<std::uint32_t>(item.text.Length() + 1);
-  }
+  item.cx = static_cast<std::int16_t>(cx);
+  item.cy = static_cast<std::int16_t>(cy);
   return item;
 }
 
+// Ok and Cancel, an edit, a progress bar, a combo box with an edit field, a
+// control of a class registered here and a group box.
 std::unique_ptr<CDlgRes> SampleDialog(const char* name) {
   auto dialog = std::make_unique<CDlgRes>();
   dialog->FillWithDefaults(name);
-  dialog->AppendCopy(Tool(7, 5, 5));                // edit
-  dialog->AppendCopy(Tool(13, 5, 25));              // progress bar
-  DlgItem combo = Tool(8, 5, 45);                   // combo box with an edit field
+  dialog->AppendCopy(ToolControl(7, 5, 5, 40, 12));
+  dialog->AppendCopy(ToolControl(13, 5, 25, 40, 12));
+  DlgItem combo = ToolControl(8, 5, 45, 40, 12);
   combo.style = (combo.style & ~0xFu) | CBS_DROPDOWN;
   dialog->AppendCopy(combo);
-  DlgItem custom;
-  custom.kind = ControlKind::Custom;
-  custom.style = WS_VISIBLE;
-  custom.className.Assign("MorvidTestWidget");
-  custom.classLength = static_cast<std::uint32_t>(custom.className.Length() + 1);
-  custom.x = 60;
-  custom.y = 5;
-  custom.cx = 30;
-  custom.cy = 20;
-  dialog->AppendCopy(custom);
-  DlgItem group = Tool(6, 60, 40, u"Группа");
-  group.cx = 60;
-  group.cy = 40;
+  dialog->AppendCopy(CustomControl("MorvidTestWidget", 60, 5, 30, 20));
+  DlgItem group = ToolControl(6, 60, 40, 60, 40);
+  group.text.Assign(u"Группа");
+  group.textLength = static_cast<std::uint32_t>(group.text.Length() + 1);
   dialog->AppendCopy(group);
   dialog->count = static_cast<std::uint16_t>(dialog->controls.size());
   return dialog;
 }
 
-// One frame for the whole suite: creating and destroying top-level windows
-// is slow under Wine without a window manager.
+// The whole dialog window, caption included, lies at 5, 5 dialog units.
+void ExpectSurfaceAtItsMargin(HWND window) {
+  HWND surface = SurfaceOf(window);
+  RECT at = {5, 5, 0, 0}, placed;
+  MapDialogRect(surface, &at);
+  GetWindowRect(surface, &placed);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&placed), 2);
+  EXPECT_EQ(placed.left, at.left);
+  EXPECT_EQ(placed.top, at.top);
+}
+
 class DesignWindow : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX init = {sizeof init, 0x4FF};
-    InitCommonControlsEx(&init);
-    CFrame::RegisterClasses(GetModuleHandleW(nullptr), CDesignWindow::WindowProc);
-    frame = new CFrame;
-    host = new CFrameDesignHost(*frame);
-    frame->Create(GetModuleHandleW(nullptr), &hooks);
-    SetWindowPos(frame->Window(), nullptr, 0, 0, 900, 650, SWP_NOZORDER);
-    ShowWindow(frame->Window(), SW_SHOW);
-    CDesignWindow::SetHost(host);
-  }
-  static void TearDownTestSuite() {
-    if (g_palette.Palette()) DestroyWindow(g_palette.Palette());
-    delete frame;
-    delete host;
-    CDesignWindow::SetHost(nullptr);
-  }
+  static void SetUpTestSuite() { frame = new TestFrame(hooks); }
+  static void TearDownTestSuite() { delete frame; }
   void SetUp() override {
-    ASSERT_NE(frame->Window(), nullptr);
     ASSERT_EQ(RegisterPlaceholderClass(CStringU("MorvidTestWidget")), 1);
     first = SampleDialog("IDD_FIRST");
     second = SampleDialog("IDD_SECOND");
@@ -113,15 +84,13 @@ class DesignWindow : public ::testing::Test {
   HWND Active() { return frame->ActiveDesignWindow(); }
 
   static EmptyDocumentHooks hooks;
-  static CFrame* frame;
-  static CFrameDesignHost* host;
+  static TestFrame* frame;
   std::unique_ptr<CDlgRes> first;
   std::unique_ptr<CDlgRes> second;
 };
 
 EmptyDocumentHooks DesignWindow::hooks;
-CFrame* DesignWindow::frame = nullptr;
-CFrameDesignHost* DesignWindow::host = nullptr;
+TestFrame* DesignWindow::frame = nullptr;
 
 }  // namespace
 
@@ -140,14 +109,7 @@ TEST_F(DesignWindow, ShowsTheDialogLiveAsAMaximisedChild) {
   ASSERT_NE(surface, nullptr);
   EXPECT_EQ(GetParent(surface), window);
   EXPECT_TRUE(IsWindowVisible(surface));
-  // The whole dialog window, caption included, lies at 5, 5 dialog units.
-  RECT at = {5, 5, 0, 0};
-  MapDialogRect(surface, &at);
-  RECT placed;
-  GetWindowRect(surface, &placed);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&placed), 2);
-  EXPECT_EQ(placed.left, at.left);
-  EXPECT_EQ(placed.top, at.top);
+  ExpectSurfaceAtItsMargin(window);
 
   // One window per record, its child identifier the record's order.
   int children = 0;
@@ -169,7 +131,7 @@ TEST_F(DesignWindow, ShowsTheDialogLiveAsAMaximisedChild) {
 
 TEST_F(DesignWindow, ControlsTakeNoClicksOfTheirOwn) {
   HWND window = Open(*first);
-  HWND surface = CDesignWindow::FromWindow(window)->SurfaceDialog();
+  HWND surface = SurfaceOf(window);
   HWND button = GetDlgItem(surface, 1);
   RECT rc;
   GetWindowRect(button, &rc);
@@ -191,7 +153,7 @@ TEST_F(DesignWindow, ControlsTakeNoClicksOfTheirOwn) {
 
 TEST_F(DesignWindow, PaletteStandsBesideTheSurfaceDialog) {
   HWND window = Open(*first);
-  HWND surface = CDesignWindow::FromWindow(window)->SurfaceDialog();
+  HWND surface = SurfaceOf(window);
   HWND palette = g_palette.Palette();
   ASSERT_NE(palette, nullptr);
   EXPECT_TRUE(IsWindowVisible(palette));
@@ -259,14 +221,7 @@ TEST_F(DesignWindow, PanelFocusTogglesTheActiveFlagAndMenu) {
 // A template the window manager refuses leaves no window and no dangling
 // link from the dialog to it.
 TEST_F(DesignWindow, RefusedTemplateLeavesTheDialogWithoutWindow) {
-  DlgItem unknown;
-  unknown.kind = ControlKind::Custom;
-  unknown.style = WS_VISIBLE;
-  unknown.className.Assign("MorvidNeverRegistered");
-  unknown.classLength = static_cast<std::uint32_t>(unknown.className.Length() + 1);
-  unknown.cx = 10;
-  unknown.cy = 10;
-  first->AppendCopy(unknown);
+  first->AppendCopy(CustomControl("MorvidNeverRegistered", 0, 0, 10, 10));
   first->count = static_cast<std::uint16_t>(first->controls.size());
   EXPECT_EQ(Open(*first), nullptr);
   EXPECT_EQ(first->window, nullptr);
@@ -287,7 +242,7 @@ TEST_F(DesignWindow, DestroyingTheDialogClosesItsWindow) {
 // record's order, and a re-created window comes back at its Z-order place.
 TEST_F(DesignWindow, ModelEditsRenumberAndRecreateWindows) {
   HWND window = Open(*first);
-  HWND surface = CDesignWindow::FromWindow(window)->SurfaceDialog();
+  HWND surface = SurfaceOf(window);
   HWND edit = GetDlgItem(surface, 3);
   HWND progress = GetDlgItem(surface, 4);
   std::unique_ptr<DlgItem> removed = first->RemoveControl(3);
@@ -310,7 +265,7 @@ TEST_F(DesignWindow, ModelEditsRenumberAndRecreateWindows) {
 TEST_F(DesignWindow, CreatedControlsFollowTheirRecord) {
   HWND window = Open(*first);
   CDesignWindow* design = CDesignWindow::FromWindow(window);
-  DlgItem updown = Tool(12, 100, 5);
+  DlgItem updown = ToolControl(12, 100, 5, 40, 12);
   updown.style |= UDS_SETBUDDYINT | WS_BORDER;
   DlgItem* placed = first->AppendCopy(updown);
   HWND created = static_cast<HWND>(design->CreateControlWindow(*placed));
@@ -319,8 +274,7 @@ TEST_F(DesignWindow, CreatedControlsFollowTheirRecord) {
   EXPECT_EQ(GetWindowLongPtrW(created, GWL_STYLE) & UDS_SETBUDDYINT, 0);
   EXPECT_TRUE(GetWindowLongPtrW(created, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   EXPECT_TRUE(GetClassLongPtrW(created, GCL_STYLE) & CS_DBLCLKS);  // double clicks open its properties
-  DlgItem bar = Tool(13, 100, 30);
-  HWND progress = static_cast<HWND>(design->CreateControlWindow(*first->AppendCopy(bar)));
+  HWND progress = static_cast<HWND>(design->CreateControlWindow(*first->AppendCopy(ToolControl(13, 100, 30, 40, 12))));
   ASSERT_NE(progress, nullptr);
   EXPECT_EQ(SendMessageW(progress, PBM_GETPOS, 0, 0), 60);
 }
@@ -329,7 +283,7 @@ TEST_F(DesignWindow, CreatedControlsFollowTheirRecord) {
 // records at their Z-order places, and stay selected with the same primary.
 TEST_F(DesignWindow, RecreatedControlsKeepZOrderAndSelection) {
   HWND window = Open(*first);
-  HWND surface = CDesignWindow::FromWindow(window)->SurfaceDialog();
+  HWND surface = SurfaceOf(window);
   HWND oldEdit = GetDlgItem(surface, 3);
   HWND oldCombo = GetDlgItem(surface, 5);
   first->SelectOnlyAt(5);
@@ -343,9 +297,7 @@ TEST_F(DesignWindow, RecreatedControlsKeepZOrderAndSelection) {
   EXPECT_NE(GetDlgItem(surface, 5), oldCombo);
   EXPECT_TRUE(GetWindowLongPtrW(edit, GWL_STYLE) & ES_RIGHT);
   EXPECT_EQ(first->SelectedOrders(), (std::vector<std::uint32_t>{3, 5, 1}));
-  std::vector<int> zOrder;
-  for (HWND c = GetWindow(surface, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) zOrder.push_back(GetDlgCtrlID(c));
-  EXPECT_EQ(zOrder, (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+  EXPECT_EQ(ZOrderOf(window), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
   // Still a control of the surface: it takes no click of its own.
   RECT rc;
   GetWindowRect(edit, &rc);
@@ -360,7 +312,7 @@ TEST_F(DesignWindow, RebuildingTheSurfaceFollowsTheDialogsFields) {
   first->caption.Assign(u"Другой");
   first->captionLength = static_cast<std::uint32_t>(first->caption.Length() + 1);
   ASSERT_EQ(first->RebuildSurface(), 1);
-  HWND surface = CDesignWindow::FromWindow(window)->SurfaceDialog();
+  HWND surface = SurfaceOf(window);
   ASSERT_NE(surface, nullptr);
   EXPECT_EQ(TextOf(surface), L"Другой");
   RECT client, width = {0, 0, 150, 0};
@@ -369,12 +321,8 @@ TEST_F(DesignWindow, RebuildingTheSurfaceFollowsTheDialogsFields) {
   EXPECT_EQ(client.right, width.right);
   EXPECT_EQ(first->selection.Count(), 0u);
   EXPECT_EQ(first->dialogSelected, 1);
-  RECT at = {5, 5, 0, 0}, placed;
-  MapDialogRect(surface, &at);
-  GetWindowRect(surface, &placed);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&placed), 2);
-  EXPECT_EQ(placed.left, at.left);
-  EXPECT_EQ(GetDlgItem(surface, 7) != nullptr, true);
+  ExpectSurfaceAtItsMargin(window);
+  EXPECT_NE(GetDlgItem(surface, 7), nullptr);
 }
 
 TEST(PlaceholderClass, RegistersUnknownNamesOnlyOnce) {

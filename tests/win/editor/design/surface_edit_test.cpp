@@ -3,38 +3,30 @@
 // dialog frame, and the handles and drag outlines as the screen shows them.
 // Placing, moving, the arrow keys and Del: morvid_flows_test.cpp.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
-#include "editor/app/win/design_host.h"
-#include "editor/app/win/frame.h"
-#include "editor/design/dlg_res.h"
-#include "editor/design/toolbox.h"
-#include "editor/design/win/design_window.h"
+#include "design_fixture.h"
 #include "editor/foundation/document_u.h"
-#include "editor/foundation/win/float_tool_bar_u.h"
 #include "win_test_util.h"
 
 namespace {
 
+using namespace morvidtest;
 using Orders = std::vector<std::uint32_t>;
 
 constexpr std::uint32_t kOk = 1, kCancel = 2, kEdit = 3, kGroup = 4, kCheck = 5, kCombo = 6;
 constexpr std::uint32_t kPrimaryBlue = 0x0000C8;  // as 0x00RRGGBB
 constexpr std::uint32_t kSecondaryBlue = 0x000080;
 
-// Counts what the surface asks of the shell.
-class CountingHost : public CFrameDesignHost {
+// Counts the double clicks that ask for the properties window.
+class CountingHooks : public EmptyDocumentHooks {
  public:
-  explicit CountingHost(CFrame& frame) : CFrameDesignHost(frame) {}
   void ShowProperties() override { ++shown; }
-  void RefreshProperties() override { ++refreshed; }
   int shown = 0;
-  int refreshed = 0;
 };
 
 // The document whose modified flag the surface sets.
@@ -44,24 +36,14 @@ class Document : public CDocumentU {
   int Exchange(CFileU&, int) override { return 1; }
 };
 
-DlgItem Control(int tool, int x, int y, int cx, int cy) {
-  DlgItem item;
-  ToolboxDefaults(tool, item);
-  item.x = static_cast<std::int16_t>(x);
-  item.y = static_cast<std::int16_t>(y);
-  item.cx = static_cast<std::int16_t>(cx);
-  item.cy = static_cast<std::int16_t>(cy);
-  return item;
-}
-
 // Ok and Cancel at x 150, an edit, a group box with a check box inside, a combo box.
 std::unique_ptr<CDlgRes> SampleDialog(const char* name) {
   auto dialog = std::make_unique<CDlgRes>();
   dialog->FillWithDefaults(name);
-  dialog->AppendCopy(Control(7, 10, 10, 60, 14));
-  dialog->AppendCopy(Control(6, 10, 35, 80, 60));
-  dialog->AppendCopy(Control(5, 25, 55, 40, 10));
-  dialog->AppendCopy(Control(8, 100, 60, 60, 50));
+  dialog->AppendCopy(ToolControl(7, 10, 10, 60, 14));
+  dialog->AppendCopy(ToolControl(6, 10, 35, 80, 60));
+  dialog->AppendCopy(ToolControl(5, 25, 55, 40, 10));
+  dialog->AppendCopy(ToolControl(8, 100, 60, 60, 50));
   dialog->count = static_cast<std::uint16_t>(dialog->controls.size());
   return dialog;
 }
@@ -69,29 +51,15 @@ std::unique_ptr<CDlgRes> SampleDialog(const char* name) {
 class Surface : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX init = {sizeof init, 0x4FF};
-    InitCommonControlsEx(&init);
-    CFrame::RegisterClasses(GetModuleHandleW(nullptr), CDesignWindow::WindowProc);
-    frame = new CFrame;
-    host = new CountingHost(*frame);
-    frame->Create(GetModuleHandleW(nullptr), &hooks);
-    SetWindowPos(frame->Window(), nullptr, 0, 0, 900, 650, SWP_NOZORDER);
-    ShowWindow(frame->Window(), SW_SHOW);
+    frame = new TestFrame(hooks);
     SetForegroundWindow(frame->Window());
-    CDesignWindow::SetHost(host);
   }
-  static void TearDownTestSuite() {
-    if (g_palette.Palette()) DestroyWindow(g_palette.Palette());
-    delete frame;
-    delete host;
-    CDesignWindow::SetHost(nullptr);
-  }
+  static void TearDownTestSuite() { delete frame; }
   void SetUp() override {
-    ASSERT_NE(frame->Window(), nullptr);
     dialog = SampleDialog("IDD_SAMPLE");
     window = frame->CreateDesignWindow(dialog->name.W(), dialog.get());
     ASSERT_NE(window, nullptr);
-    surface = CDesignWindow::FromWindow(window)->SurfaceDialog();
+    surface = SurfaceOf(window);
     ASSERT_NE(surface, nullptr);
     wintest::PumpUntil([&] { return dialog->active == 1; });
     document.modified = 0;
@@ -123,47 +91,23 @@ class Surface : public ::testing::Test {
     MapDialogRect(surface, &size);
     return {at.left, at.top, at.left + size.right, at.top + size.bottom};
   }
-  DlgRect Units(std::uint32_t order) const {
-    DlgRect r;
-    dialog->RectDialogUnits(order, r);
-    return r;
-  }
+  DlgRect Units(std::uint32_t order) const { return UnitsOf(window, static_cast<int>(order)); }
 
-  static void Hold(std::initializer_list<WORD> keys, bool down) {
-    for (WORD key : keys) wintest::KeyOnScreen(key, down);
-  }
-  // Press, optional moves, release; waits for each step to arrive.
   void Drag(POINT from, std::initializer_list<POINT> path, std::initializer_list<WORD> keys = {}) {
-    Hold(keys, true);
-    wintest::LeftButtonOnScreen(from, true);
-    wintest::PumpUntil([] { return GetCapture() != nullptr; }, 3000);
-    // Taking the capture makes Wine read the keys back from the X server,
-    // which never saw them held: they are pressed again for mouse up.
-    Hold(keys, true);
-    POINT last = from;
-    for (POINT at : path) {
-      wintest::MoveOnScreen(at);
-      wintest::PumpUntil([&] { return dialog->overlayDrawn == 1; }, 1000);
-      last = at;
-    }
-    wintest::LeftButtonOnScreen(last, false);
-    wintest::PumpUntil([] { return GetCapture() == nullptr; }, 3000);
-    Hold(keys, false);
-    wintest::PumpPending();
+    morvidtest::Drag(window, from, path, keys, [&] { return dialog->overlayDrawn == 1; });
   }
   void Click(POINT at, std::initializer_list<WORD> keys = {}) { Drag(at, {}, keys); }
-  static EmptyDocumentHooks hooks;
-  static CFrame* frame;
-  static CountingHost* host;
+
+  static CountingHooks hooks;
+  static TestFrame* frame;
   Document document;
   std::unique_ptr<CDlgRes> dialog;
   HWND window = nullptr;
   HWND surface = nullptr;
 };
 
-EmptyDocumentHooks Surface::hooks;
-CFrame* Surface::frame = nullptr;
-CountingHost* Surface::host = nullptr;
+CountingHooks Surface::hooks;
+TestFrame* Surface::frame = nullptr;
 
 }  // namespace
 
@@ -195,9 +139,9 @@ TEST_F(Surface, ClicksSelectAddMakePrimaryAndDeselect) {
   Click(On(kCheck, 0.5));
   EXPECT_EQ(dialog->SelectedOrders(), (Orders{kCheck}));
 
-  const int shown = host->shown;
+  const int shown = hooks.shown;
   wintest::ClickOnScreen(On(kCancel, 0.4), 2);
-  EXPECT_TRUE(wintest::PumpUntil([&] { return host->shown == shown + 1; }, 3000));
+  EXPECT_TRUE(wintest::PumpUntil([&] { return hooks.shown == shown + 1; }, 3000));
   EXPECT_EQ(document.modified, 0);  // selecting changes nothing
 }
 

@@ -7,16 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
-#include "editor/app/win/design_host.h"
-#include "editor/app/win/doc_shell_hooks.h"
-#include "editor/app/win/frame.h"
-#include "editor/design/dlg_res.h"
-#include "editor/design/win/design_window.h"
-#include "editor/foundation/win/float_tool_bar_u.h"
+#include "design_fixture.h"
 #include "editor/properties/page_rules.h"
 #include "editor/properties/win/property_dlg.h"
 #include "editor/resources/resource.h"
@@ -24,7 +17,7 @@
 
 namespace {
 
-const std::wstring kData = wintest::Widen(PROPERTIES_DATA_DIR);
+using namespace morvidtest;
 
 // Orders of the controls of IDD_PROPS.
 constexpr int kOk = 1;
@@ -35,22 +28,11 @@ constexpr int kHBar = 6;
 constexpr int kStatic = 7;
 constexpr int kPicture = 9;
 
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
-}
-
 // The window as the screen shows it, its pages included.
 void Screenshot(HWND window, const wchar_t* name) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   wintest::PumpPending();
   wintest::SavePng(wintest::ScreenshotPath(name), wintest::CaptureScreenOfWindow(window));
-}
-
-std::string ReadBytes(const std::wstring& path) {
-  std::ifstream in(wintest::Narrow(path).c_str(), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // Answers the message boxes that come up while a call runs, remembering
@@ -144,69 +126,25 @@ TEST(PropertyPages, EveryTemplateHoldsItsFields) {
   DestroyWindow(owner);
 }
 
-class PropertiesWindow : public ::testing::Test {
+class PropertiesWindow : public DocumentSuite {
  protected:
-  static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX init = {sizeof init, 0x4FF};
-    InitCommonControlsEx(&init);
-    CFrame::RegisterClasses(GetModuleHandleW(nullptr), CDesignWindow::WindowProc);
-    hooks = new DocShellHooks;
-    frame = new CFrame;
-    frame->Create(GetModuleHandleW(nullptr), hooks);
-    host = new CFrameDesignHost(*frame);
-    CDesignWindow::SetHost(host);
-    SetWindowPos(frame->Window(), nullptr, 0, 0, 900, 650, SWP_NOZORDER);
-    ShowWindow(frame->Window(), SW_SHOW);
-  }
-  static void TearDownTestSuite() {
-    if (g_propertyDlg.window) DestroyWindow(g_propertyDlg.window);
-    if (g_palette.Palette()) DestroyWindow(g_palette.Palette());
-    delete frame;
-    CDesignWindow::SetHost(nullptr);
-    delete host;
-    delete hooks;
-  }
   void SetUp() override {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    folder = std::wstring(temp) + L"morvid_props_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-             wintest::Widen(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    CreateDirectoryW(folder.c_str(), nullptr);
-    for (const wchar_t* name : {L"props.rc", L"Resource.h"})
-      ASSERT_TRUE(CopyFileW((kData + L"\\" + name).c_str(), (folder + L"\\" + name).c_str(), FALSE));
-    SetCurrentDirectoryW(folder.c_str());
-    ASSERT_EQ(hooks->OpenScript(folder + L"\\props.rc"), 1);
-    ASSERT_EQ(hooks->OpenDesignWindow(L"IDD_PROPS"), 1);
-    wintest::PumpPending();
-    dialog = hooks->Document().dialogs[0].get();
-    ASSERT_NE(dialog->window, nullptr);
+    ASSERT_EQ(OpenDataScript(L"properties", L"props.rc"), 1);
+    design = DocumentSuite::Open(L"IDD_PROPS");
+    ASSERT_NE(design, nullptr);
+    dialog = &DialogOf(design);
   }
   void TearDown() override {
-    hooks->Document().modified = 0;
-    hooks->NewCommand();
-    wintest::PumpPending();
+    CloseDocument();
     // The window stays open between tests (closing a top-level window costs
     // seconds under Wine without a window manager); each starts afresh.
     EXPECT_EQ(g_propertyDlg.Tabs(), nullptr);
     g_propertyDlg.lastTab = -1;
-    SetCurrentDirectoryW(L"C:\\");
-    for (const wchar_t* name : {L"props.rc", L"Resource.h"}) DeleteFileW((folder + L"\\" + name).c_str());
-    RemoveDirectoryW(folder.c_str());
   }
 
-  HWND Control(int order) {
-    return static_cast<HWND>(dialog->surface->ControlWindow(static_cast<std::uint16_t>(order)));
-  }
-  void Select(int order) {
-    dialog->dialogSelected = 0;
-    dialog->selection.SelectOnly(Control(order));
-    hooks->RefreshProperties();
-  }
-  void SelectDialog() {
-    dialog->selection.Clear();
-    dialog->dialogSelected = 1;
-    hooks->RefreshProperties();
-  }
+  HWND Control(int order) { return ControlOf(design, order); }
+  void Select(int order) { DocumentSuite::Select(design, {order}); }
+  void SelectDialog() { DocumentSuite::Select(design, {}); }
   void Open() {
     hooks->ShowProperties();
     ASSERT_NE(g_propertyDlg.window, nullptr);
@@ -232,16 +170,9 @@ class PropertiesWindow : public ::testing::Test {
   }
   std::wstring IdText(int comboId) { return TextOf(Field(comboId)); }
 
-  static DocShellHooks* hooks;
-  static CFrame* frame;
-  static CFrameDesignHost* host;
-  std::wstring folder;
+  HWND design = nullptr;
   CDlgRes* dialog = nullptr;
 };
-
-DocShellHooks* PropertiesWindow::hooks = nullptr;
-CFrame* PropertiesWindow::frame = nullptr;
-CFrameDesignHost* PropertiesWindow::host = nullptr;
 
 }  // namespace
 
@@ -285,12 +216,7 @@ TEST_F(PropertiesWindow, DoubleClickOpensTheWindow) {
   EXPECT_EQ(Caption(), L"Свойства текстового окна");
   EXPECT_TRUE(dialog->selection.IsSelected(Control(kEdit)));
 
-  HWND surface = CDesignWindow::FromWindow(static_cast<HWND>(dialog->window))->SurfaceDialog();
-  RECT empty = {150, 100, 0, 0};
-  MapDialogRect(surface, &empty);
-  POINT at = {empty.left, empty.top};
-  ClientToScreen(surface, &at);
-  wintest::ClickOnScreen(at, 2);
+  wintest::ClickOnScreen(ScreenAtUnits(design, 150, 100), 2);
   EXPECT_TRUE(wintest::PumpUntil([&] { return Caption() == L"Свойства диалога"; }));
 }
 
@@ -312,7 +238,7 @@ TEST_F(PropertiesWindow, NoPropertiesForTwoControlsNoneTheTreeAndAMinimisedWindo
   SetFocus(frame->Panel().Tree());
   hooks->RefreshProperties();
   EXPECT_EQ(Caption(), L"Нет свойств");
-  SetFocus(static_cast<HWND>(dialog->window));
+  SetFocus(design);
   hooks->RefreshProperties();
   EXPECT_EQ(Caption(), L"Свойства статического текста");
 
@@ -322,10 +248,10 @@ TEST_F(PropertiesWindow, NoPropertiesForTwoControlsNoneTheTreeAndAMinimisedWindo
   EXPECT_EQ(g_propertyDlg.pageWindow, nullptr);
   EXPECT_EQ(Caption(), L"Свойства статического текста");
 
-  ShowWindow(static_cast<HWND>(dialog->window), SW_MINIMIZE);
+  ShowWindow(design, SW_MINIMIZE);
   hooks->RefreshProperties();
   EXPECT_EQ(Caption(), L"Нет свойств");
-  ShowWindow(static_cast<HWND>(dialog->window), SW_RESTORE);
+  ShowWindow(design, SW_RESTORE);
 }
 
 // The open tab is kept by position across selections, and falls back to
@@ -383,7 +309,7 @@ TEST_F(PropertiesWindow, StyleChangeReachesTheModelAndTheSavedScript) {
   EXPECT_TRUE(GetWindowLongPtrW(remade, GWL_STYLE) & ES_MULTILINE);
   EXPECT_TRUE(dialog->selection.IsSelected(remade));
   EXPECT_FALSE(IsWindowEnabled(Field(IDC_EDT_PASSWORD)));
-  EXPECT_EQ(hooks->Document().modified, 1);
+  EXPECT_EQ(Doc().modified, 1);
   Screenshot(g_propertyDlg.window, L"properties_edit_styles");
 
   // A dialog style rebuilds the surface dialog from the model.
@@ -392,12 +318,12 @@ TEST_F(PropertiesWindow, StyleChangeReachesTheModelAndTheSavedScript) {
   SendMessageW(Field(IDC_DST_TITLE_BAR), BM_CLICK, 0, 0);
   EXPECT_EQ(dialog->style & (WS_CAPTION | WS_SYSMENU), 0u);
   EXPECT_FALSE(IsWindowEnabled(Field(IDC_DST_SYSMENU)));
-  HWND surface = CDesignWindow::FromWindow(static_cast<HWND>(dialog->window))->SurfaceDialog();
+  HWND surface = SurfaceOf(design);
   ASSERT_NE(surface, nullptr);
   EXPECT_EQ(GetWindowLongPtrW(surface, GWL_STYLE) & WS_CAPTION, 0);
 
   ASSERT_EQ(hooks->SaveCommand(), 1);
-  const std::string script = ReadBytes(folder + L"\\props.rc");
+  const std::string script = ReadBytes(PathOf(L"props.rc"));
   EXPECT_NE(script.find("ES_MULTILINE"), std::string::npos) << script;
   EXPECT_NE(script.find("ES_WANTRETURN"), std::string::npos);
 }
@@ -408,12 +334,12 @@ TEST_F(PropertiesWindow, CaptionsAndPositionAreStoredAsTyped) {
   Type(Field(IDC_GEN_CAPTION), L"a\\tb");
   EXPECT_EQ(dialog->ControlAt(kStatic)->text.View(), u"a\tb");
   EXPECT_EQ(dialog->ControlAt(kStatic)->textLength, 4u);
-  EXPECT_EQ(hooks->Document().modified, 1);
+  EXPECT_EQ(Doc().modified, 1);
 
   SelectDialog();
   Type(Field(IDC_DLG_CAPTION), L"New");
   EXPECT_EQ(dialog->caption.View(), u"New");
-  EXPECT_EQ(TextOf(CDesignWindow::FromWindow(static_cast<HWND>(dialog->window))->SurfaceDialog()), L"New");
+  EXPECT_EQ(TextOf(SurfaceOf(design)), L"New");
   Type(Field(IDC_DLG_X), L"12abc");
   SendMessageW(g_propertyDlg.pageWindow, WM_COMMAND, MAKEWPARAM(IDC_DLG_X, EN_KILLFOCUS),
                reinterpret_cast<LPARAM>(Field(IDC_DLG_X)));
@@ -430,7 +356,7 @@ TEST_F(PropertiesWindow, CaptionsAndPositionAreStoredAsTyped) {
 // surface dialog is made again with it.
 TEST_F(PropertiesWindow, ChosenFontRebuildsTheSurface) {
   Open();
-  HWND before = CDesignWindow::FromWindow(static_cast<HWND>(dialog->window))->SurfaceDialog();
+  HWND before = SurfaceOf(design);
   {
     BoxAnswerer answerer(frame->Window());
     SendMessageW(Field(IDC_DLG_FONT), BM_CLICK, 0, 0);
@@ -441,9 +367,9 @@ TEST_F(PropertiesWindow, ChosenFontRebuildsTheSurface) {
   EXPECT_GT(dialog->pointSize, 0);
   EXPECT_EQ(TextOf(Field(IDC_DLG_FONT_SIZE)), std::to_wstring(dialog->pointSize));
   EXPECT_EQ(TextOf(Field(IDC_DLG_FONT_NAME)), dialog->fontName.W());
-  EXPECT_NE(CDesignWindow::FromWindow(static_cast<HWND>(dialog->window))->SurfaceDialog(), before);
+  EXPECT_NE(SurfaceOf(design), before);
   EXPECT_EQ(GetFocus(), Field(IDC_DLG_FONT));
-  EXPECT_EQ(hooks->Document().modified, 1);
+  EXPECT_EQ(Doc().modified, 1);
 }
 
 // Refused identifiers are told by the frame and keep the window open with
@@ -469,14 +395,14 @@ TEST_F(PropertiesWindow, RefusedIdentifierKeepsTheWindowOpen) {
     EXPECT_EQ(IdText(IDC_GNX_ID), L"IDC_EDIT1");
   }
   EXPECT_EQ(dialog->ControlAt(kEdit)->id, 1001);
-  EXPECT_EQ(hooks->Document().modified, 0);
+  EXPECT_EQ(Doc().modified, 0);
 
   // A new name that begins like a listed one is taken as typed.
   Type(Field(IDC_GNX_ID), L"IDC_EDIT");
   SendMessageW(g_propertyDlg.window, WM_CLOSE, 0, 0);
   EXPECT_EQ(g_propertyDlg.window, nullptr);
   EXPECT_EQ(dialog->ControlAt(kEdit)->id, 1007);
-  EXPECT_EQ(hooks->Document().modified, 1);
+  EXPECT_EQ(Doc().modified, 1);
 
   // A name chosen from the list is taken at once.
   Open();
@@ -494,7 +420,7 @@ TEST_F(PropertiesWindow, RenamedDialogShowsInTreeTitleScriptAndHeader) {
   Type(Field(IDC_DLG_ID), L"IDD_RENAMED");
   SwitchTab(1);
   EXPECT_EQ(dialog->name.View(), u"IDD_RENAMED");
-  EXPECT_EQ(TextOf(static_cast<HWND>(dialog->window)), L"IDD_RENAMED");
+  EXPECT_EQ(TextOf(design), L"IDD_RENAMED");
   HTREEITEM root = TreeView_GetRoot(frame->Panel().Tree());
   HTREEITEM folder = TreeView_GetChild(frame->Panel().Tree(), root);
   const auto names = frame->Panel().ChildTexts(folder);
@@ -503,10 +429,10 @@ TEST_F(PropertiesWindow, RenamedDialogShowsInTreeTitleScriptAndHeader) {
   EXPECT_EQ(names[1], L"IDD_OTHER");
 
   ASSERT_EQ(hooks->SaveCommand(), 1);
-  const std::string script = ReadBytes(this->folder + L"\\props.rc");
+  const std::string script = ReadBytes(PathOf(L"props.rc"));
   EXPECT_NE(script.find("IDD_RENAMED DIALOGEX"), std::string::npos) << script;
   EXPECT_NE(script.find("IDC_EDIT1"), std::string::npos);
-  const std::string header = ReadBytes(this->folder + L"\\Resource.h");
+  const std::string header = ReadBytes(PathOf(L"Resource.h"));
   EXPECT_NE(header.find("#define IDD_RENAMED"), std::string::npos) << header;
   EXPECT_EQ(header.find("IDD_PROPS"), std::string::npos);
 }

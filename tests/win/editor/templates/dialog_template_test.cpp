@@ -9,24 +9,16 @@
 
 #include "editor/design/dlg_res.h"
 #include "editor/design/toolbox.h"
+#include "editor_test_util.h"
 #include "win_test_util.h"
 
 namespace {
 
+using morvidtest::ClassOf;
+using morvidtest::TextOf;
+
 INT_PTR CALLBACK SurfaceProc(HWND, UINT message, WPARAM, LPARAM) {
   return message == WM_INITDIALOG ? TRUE : FALSE;
-}
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  return name;
-}
-
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
 }
 
 std::wstring Wide(const CStringU& text) {
@@ -121,39 +113,32 @@ class Templates : public ::testing::Test {
   HWND parent = nullptr;
 };
 
-TEST_F(Templates, DesignSurfaceIsAVisibleChildWithEveryControl) {
-  HWND surface = Create(TemplateMode::DesignSurface, parent);
-  ASSERT_NE(surface, nullptr);
-  const LONG style = GetWindowLongW(surface, GWL_STYLE);
-  EXPECT_TRUE(style & WS_CHILD);
-  EXPECT_TRUE(style & WS_VISIBLE);
-  EXPECT_FALSE(style & WS_POPUP);
-  EXPECT_EQ(GetParent(surface), parent);
-  EXPECT_EQ(TextOf(surface), L"Новый диалог");
-  ExpectControls(surface);
+// The design surface is a visible child, the test run a popup with a
+// caption; both show every control where the model puts it, in the dialog's
+// own units.
+TEST_F(Templates, EachModeShowsEveryControl) {
+  for (const bool surface : {true, false}) {
+    SCOPED_TRACE(surface ? "design surface" : "test run");
+    HWND window = Create(surface ? TemplateMode::DesignSurface : TemplateMode::TestRun, surface ? parent : nullptr);
+    ASSERT_NE(window, nullptr);
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    EXPECT_EQ((style & WS_CHILD) != 0, surface);
+    EXPECT_EQ((style & WS_POPUP) != 0, !surface);
+    EXPECT_TRUE(style & (surface ? WS_VISIBLE : WS_CAPTION));
+    EXPECT_EQ(GetParent(window), surface ? parent : nullptr);
+    EXPECT_EQ(TextOf(window), L"Новый диалог");
+    ExpectControls(window);
 
-  // Controls stand where the model puts them, in the dialog's own units.
-  const DlgItem& ok = *dialog.ControlAt(1);
-  RECT expected = {ok.x, ok.y, ok.x + ok.cx, ok.y + ok.cy};
-  MapDialogRect(surface, &expected);
-  RECT actual;
-  GetWindowRect(GetDlgItem(surface, 1), &actual);
-  MapWindowPoints(nullptr, surface, reinterpret_cast<POINT*>(&actual), 2);
-  EXPECT_EQ(actual.left, expected.left);
-  EXPECT_EQ(actual.top, expected.top);
-  DestroyWindow(surface);
-}
-
-TEST_F(Templates, TestRunIsAPopupWithEveryControl) {
-  HWND popup = Create(TemplateMode::TestRun, nullptr);
-  ASSERT_NE(popup, nullptr);
-  const LONG style = GetWindowLongW(popup, GWL_STYLE);
-  EXPECT_TRUE(style & WS_POPUP);
-  EXPECT_FALSE(style & WS_CHILD);
-  EXPECT_TRUE(style & WS_CAPTION);
-  EXPECT_EQ(TextOf(popup), L"Новый диалог");
-  ExpectControls(popup);
-  DestroyWindow(popup);
+    const DlgItem& ok = *dialog.ControlAt(1);
+    RECT expected = {ok.x, ok.y, ok.x + ok.cx, ok.y + ok.cy};
+    MapDialogRect(window, &expected);
+    RECT actual;
+    GetWindowRect(GetDlgItem(window, 1), &actual);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&actual), 2);
+    EXPECT_EQ(actual.left, expected.left);
+    EXPECT_EQ(actual.top, expected.top);
+    DestroyWindow(window);
+  }
 }
 
 TEST_F(Templates, EmptyDialogWithoutCaption) {

@@ -56,12 +56,19 @@ std::wstring MorvidSession::BoxText(HWND box) {
   return text;
 }
 
-void MorvidSession::ExpectSavePromptOnClose() {
-  PostMessageW(frame, WM_CLOSE, 0, 0);
+HWND MorvidSession::WaitForSavePrompt() {
   HWND box = WaitForBox();
-  ASSERT_NE(box, nullptr);
+  EXPECT_NE(box, nullptr);
+  if (!box) return nullptr;
   EXPECT_EQ(TextOf(box), L"Resource Editor");
   EXPECT_NE(BoxText(box).find(L"Документ изменен. Сохранить изменения ?"), std::wstring::npos);
+  return box;
+}
+
+void MorvidSession::ExpectSavePromptOnClose() {
+  PostMessageW(frame, WM_CLOSE, 0, 0);
+  HWND box = WaitForSavePrompt();
+  ASSERT_NE(box, nullptr);
   Answer(box, IDCANCEL);
   EXPECT_TRUE(IsWindow(frame));
 }

@@ -33,6 +33,8 @@ class MorvidSession : public ::testing::Test {
   void Answer(HWND box, int button);
   // The texts of a box's static controls, joined.
   static std::wstring BoxText(HWND box);
+  // The box that asks whether to save the changed document, or nullptr.
+  HWND WaitForSavePrompt();
   // Closing with unsaved changes asks first; Cancel keeps the program.
   void ExpectSavePromptOnClose();
 

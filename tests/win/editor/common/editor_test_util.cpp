@@ -22,13 +22,14 @@ std::wstring ClassOf(HWND window) {
 
 std::wstring TestData(const std::wstring& name) { return wintest::Widen(TEST_DATA_DIR) + L"\\" + name; }
 
+// Wide names: a narrow one is taken in the ANSI code page, not UTF-8.
 std::string ReadBytes(const std::wstring& path) {
-  std::ifstream in(wintest::Narrow(path).c_str(), std::ios::binary);
+  std::ifstream in(path.c_str(), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  std::ofstream out(wintest::Narrow(path).c_str(), std::ios::binary | std::ios::trunc);
+  std::ofstream out(path.c_str(), std::ios::binary | std::ios::trunc);
   out << bytes;
 }
 

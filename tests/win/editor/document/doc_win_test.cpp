@@ -43,10 +43,10 @@ TEST(DocumentOnWindows, SaveReplacesTheOpenedScript) {
     ASSERT_EQ(1, doc.SaveScript());
     EXPECT_EQ(0, doc.modified);
   }
-  const std::string script = morvidtest::ReadBytes(L"s.rc");
+  const std::string script = morvidtest::ReadBytes(folder / L"s.rc");
   EXPECT_NE(std::string::npos, script.find("END\r\n// Dialogs\r\n\r\nIDD_ABOUT DIALOGEX 0,0,186,95\r\n"));
   EXPECT_EQ(std::string::npos, script.find("ICON"));
-  EXPECT_EQ(0u, morvidtest::ReadBytes(L"Resource.h").find("// Morvid generated header file\r\n#pragma once\r\n"));
+  EXPECT_EQ(0u, morvidtest::ReadBytes(folder / L"Resource.h").find("// Morvid generated header file\r\n#pragma once\r\n"));
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(L"ex0001.tmp"));
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(L"ex0002.tmp"));
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "editor/design/dlg_res.h"
@@ -12,13 +13,22 @@
 namespace {
 
 constexpr wchar_t kObjectProperty[] = L"CDesignWindow";
-constexpr UINT_PTR kControlSubclass = 1;
 constexpr UINT_PTR kInnerSubclass = 2;
 constexpr WPARAM kProgressShown = 60;  // a bar that shows it is one
 constexpr wchar_t kEditText[] = L"Text";
 
 CDesignHost* g_host = nullptr;
 HMENU g_dialogMenu = nullptr;
+
+// Each control's own procedure and its design window, kept here rather than
+// by the common controls' subclassing: that looks up a window property on
+// every message and again for each step down the chain, a round trip to the
+// server under Wine, several per control in every move and paint.
+struct TakenOver {
+  WNDPROC own;
+  CDesignWindow* design;
+};
+std::unordered_map<HWND, TakenOver> g_takenOver;
 
 HINSTANCE InstanceOf(HWND window) {
   return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
@@ -128,11 +138,17 @@ CDesignHost* CDesignWindow::Host() { return g_host; }
 // A control on the surface never reacts to the mouse itself: the surface
 // dialog gets every click. Inside a group box the clicks go through to what
 // lies beneath, so only its frame band belongs to it.
-LRESULT CALLBACK CDesignWindow::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR ref) {
-  auto* self = reinterpret_cast<CDesignWindow*>(ref);
+LRESULT CALLBACK CDesignWindow::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto found = g_takenOver.find(control);
+  if (found == g_takenOver.end()) return DefWindowProcW(control, message, wParam, lParam);
+  const WNDPROC own = found->second.own;
+  CDesignWindow* self = found->second.design;
+  if (message == WM_NCDESTROY) {
+    g_takenOver.erase(found);
+    return CallWindowProcW(own, control, message, wParam, lParam);
+  }
   if (message == WM_NCHITTEST) {
-    const LRESULT hit = DefSubclassProc(control, message, wParam, lParam);
+    const LRESULT hit = CallWindowProcW(own, control, message, wParam, lParam);
     if (hit != HTTRANSPARENT) return HTCLIENT;
     const int order = GetDlgCtrlID(control);
     if (self->dialog.KindAt(static_cast<std::uint32_t>(order)) != ControlKind::GroupBox) return HTCLIENT;
@@ -158,17 +174,14 @@ LRESULT CALLBACK CDesignWindow::ControlProc(HWND control, UINT message, WPARAM w
       SetCursor(self->SurfaceCursor());
       return TRUE;
     case WM_PAINT: {
-      const LRESULT painted = DefSubclassProc(control, message, wParam, lParam);
+      const LRESULT painted = CallWindowProcW(own, control, message, wParam, lParam);
       self->AfterControlPaint(control);
       return painted;
     }
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(control, ControlProc, kControlSubclass);
-      break;
     default:
       break;
   }
-  return DefSubclassProc(control, message, wParam, lParam);
+  return CallWindowProcW(own, control, message, wParam, lParam);
 }
 
 CDesignWindow* CDesignWindow::FromWindow(HWND designWindow) {
@@ -434,7 +447,7 @@ INT_PTR CALLBACK CDesignWindow::SurfaceProc(HWND surface, UINT message, WPARAM w
 void CDesignWindow::InitSurface(HWND surface) {
   surfaceDialog = surface;
   for (const auto& item : dialog.controls) {
-    HWND control = GetDlgItem(surface, item->order);
+    HWND control = static_cast<HWND>(ControlWindow(item->order));
     if (!control) continue;
     TakeOverControl(control);
     if (item->kind == ControlKind::Edit) SetWindowTextW(control, kEditText);
@@ -447,31 +460,54 @@ void CDesignWindow::TakeOverControl(HWND control) {
   const ULONG_PTR classStyle = GetClassLongPtrW(control, GCL_STYLE);
   if (!(classStyle & CS_DBLCLKS)) SetClassLongPtrW(control, GCL_STYLE, classStyle | CS_DBLCLKS);
   EnumChildWindows(control, DisableInner, 0);
-  SetWindowSubclass(control, ControlProc, kControlSubclass, reinterpret_cast<DWORD_PTR>(this));
+  const auto taken = g_takenOver.find(control);
+  if (taken != g_takenOver.end()) {
+    taken->second.design = this;
+    return;
+  }
+  const auto own = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CDesignWindow::ControlProc)));
+  if (own) g_takenOver[control] = {own, this};
 }
 
 WindowHandle CDesignWindow::ControlWindow(std::uint16_t order) const {
-  return surfaceDialog ? GetDlgItem(surfaceDialog, order) : nullptr;
+  if (!surfaceDialog || order == 0) return nullptr;
+  const auto known = [&]() -> HWND {
+    HWND control = order <= windowsByOrder.size() ? windowsByOrder[order - 1u] : nullptr;
+    return control && GetParent(control) == surfaceDialog && GetDlgCtrlID(control) == order ? control : nullptr;
+  };
+  if (HWND control = known()) return control;
+  ListControlWindows();
+  return known();
 }
 
 void CDesignWindow::ControlWindows(std::uint16_t count, std::vector<WindowHandle>& byOrder) const {
+  ListControlWindows();
   byOrder.assign(count, nullptr);
+  for (std::size_t k = 0; k < count && k < windowsByOrder.size(); ++k) byOrder[k] = windowsByOrder[k];
+}
+
+// The first in Z-order of two with one identifier, as GetDlgItem answers.
+void CDesignWindow::ListControlWindows() const {
+  windowsByOrder.clear();
   if (!surfaceDialog) return;
-  struct Walk {
-    HWND surface;
-    std::vector<WindowHandle>* byOrder;
-  } walk = {surfaceDialog, &byOrder};
-  // One listing of the children: asking for each identifier apart lists them every time.
   EnumChildWindows(
       surfaceDialog,
       [](HWND child, LPARAM param) -> BOOL {
-        auto* w = reinterpret_cast<Walk*>(param);
+        const auto* self = reinterpret_cast<const CDesignWindow*>(param);
         const int order = GetDlgCtrlID(child);
-        if (GetParent(child) == w->surface && order >= 1 && static_cast<size_t>(order) <= w->byOrder->size())
-          (*w->byOrder)[static_cast<size_t>(order) - 1] = child;
+        if (order >= 1 && order <= 0xFFFF && GetParent(child) == self->surfaceDialog &&
+            (static_cast<std::size_t>(order) > self->windowsByOrder.size() || !self->windowsByOrder[order - 1u]))
+          self->Remember(static_cast<std::uint16_t>(order), child);
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&walk));
+      reinterpret_cast<LPARAM>(this));
+}
+
+void CDesignWindow::Remember(std::uint16_t order, HWND control) const {
+  if (order == 0) return;
+  if (windowsByOrder.size() < order) windowsByOrder.resize(order, nullptr);
+  windowsByOrder[order - 1u] = control;
 }
 
 std::uint16_t CDesignWindow::OrderOf(WindowHandle window) const {
@@ -484,8 +520,11 @@ void CDesignWindow::MoveControlWindow(WindowHandle window, const DlgRect& pixels
 }
 
 void CDesignWindow::RenumberControlWindow(std::uint16_t from, std::uint16_t to) {
-  HWND control = surfaceDialog ? GetDlgItem(surfaceDialog, from) : nullptr;
-  if (control) SetWindowLongPtrW(control, GWLP_ID, to);
+  HWND control = static_cast<HWND>(ControlWindow(from));
+  if (!control) return;
+  SetWindowLongPtrW(control, GWLP_ID, to);
+  Remember(from, nullptr);
+  Remember(to, control);
 }
 
 WindowHandle CDesignWindow::CreateControlWindow(const DlgItem& item) {
@@ -510,13 +549,20 @@ WindowHandle CDesignWindow::CreateControlWindow(const DlgItem& item) {
   // A window made last already lies after its predecessor: no search, no move.
   HWND above = GetWindow(control, GW_HWNDPREV);
   const bool placed = item.order > 1 ? above && GetDlgCtrlID(above) == item.order - 1 : !above;
-  HWND before = placed ? nullptr : item.order > 1 ? GetDlgItem(surfaceDialog, item.order - 1) : HWND_TOP;
+  HWND before = placed             ? nullptr
+                : item.order > 1 ? static_cast<HWND>(ControlWindow(static_cast<std::uint16_t>(item.order - 1)))
+                                 : HWND_TOP;
   if (before) SetWindowPos(control, before, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Remember(item.order, control);
   return control;
 }
 
 void CDesignWindow::DestroyControlWindow(WindowHandle window) {
-  if (window) DestroyWindow(static_cast<HWND>(window));
+  if (!window) return;
+  const int order = GetDlgCtrlID(static_cast<HWND>(window));
+  if (order >= 1 && static_cast<std::size_t>(order) <= windowsByOrder.size() && windowsByOrder[order - 1u] == window)
+    windowsByOrder[order - 1u] = nullptr;
+  DestroyWindow(static_cast<HWND>(window));
 }
 
 void CDesignWindow::Repaint() {
@@ -532,7 +578,7 @@ int CDesignWindow::RecreateSelectedControls() {
   std::vector<std::uint32_t> remade;
   int result = 1;
   for (const auto& item : dialog.controls) {
-    HWND window = GetDlgItem(surfaceDialog, item->order);
+    HWND window = static_cast<HWND>(ControlWindow(item->order));
     if (!window || !dialog.selection.IsSelected(window)) continue;
     remade.push_back(item->order);
     dialog.selection.Remove(window);
@@ -559,7 +605,7 @@ int CDesignWindow::RebuildSurface() {
 }
 
 void CDesignWindow::UpdateControlWindow(const DlgItem& item, bool remake) {
-  HWND window = surfaceDialog ? GetDlgItem(surfaceDialog, item.order) : nullptr;
+  HWND window = static_cast<HWND>(ControlWindow(item.order));
   if (!window) return;
   if (remake) {
     RemakeControlWindow(window, item);

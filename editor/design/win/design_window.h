@@ -95,8 +95,7 @@ class CDesignWindow : public CSurfaceLink {
   static CDesignHost* Host();
 
   static INT_PTR CALLBACK SurfaceProc(HWND surface, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                      DWORD_PTR ref);
+  static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   int OnCreate();
   // The surface dialog made from the model's template, its whole window
@@ -152,9 +151,16 @@ class CDesignWindow : public CSurfaceLink {
   DlgRect SurfaceFrame() const;
   POINT SurfaceOrigin() const;
 
+  // The surface's control windows by order, refreshed in one listing
+  // whenever an entry proves wrong: GetDlgItem lists every child on each
+  // call, which made commands on many controls quadratic.
+  void ListControlWindows() const;
+  void Remember(std::uint16_t order, HWND control) const;
+
   HWND hwnd;
   CDlgRes& dialog;
   HWND surfaceDialog = nullptr;
+  mutable std::vector<HWND> windowsByOrder;
   // The selected controls when the drag began, primary first.
   std::vector<std::uint32_t> dragOrders;
   bool dragging = false;

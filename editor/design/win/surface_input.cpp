@@ -383,7 +383,7 @@ void CDesignWindow::ApplyRubberBand(POINT at) {
     const POINT& s = g_dragFeedback.start;
     const DlgRect band = Normalised({s.x, s.y, at.x, at.y});
     for (const auto& item : dialog.controls) {
-      HWND control = GetDlgItem(surfaceDialog, item->order);
+      HWND control = static_cast<HWND>(ControlWindow(item->order));
       RECT rc;
       if (!control || !GetWindowRect(control, &rc)) continue;
       MapWindowPoints(nullptr, surfaceDialog, reinterpret_cast<POINT*>(&rc), 2);

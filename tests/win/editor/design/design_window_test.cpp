@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "design_fixture.h"
@@ -260,6 +262,43 @@ TEST_F(DesignWindow, ModelEditsRenumberAndRecreateWindows) {
   EXPECT_EQ(GetWindow(GetDlgItem(surface, 2), GW_HWNDNEXT), again);
   EXPECT_EQ(GetWindow(again, GW_HWNDNEXT), progress);
   EXPECT_EQ(SendMessageW(again, WM_GETFONT, 0, 0), SendMessageW(surface, WM_GETFONT, 0, 0));
+}
+
+// The design window keeps its control windows by order; whatever changed
+// them, through the model or behind its back, it answers as GetDlgItem does.
+TEST_F(DesignWindow, ControlWindowsByOrderFollowEveryChange) {
+  HWND window = Open(*first);
+  CDesignWindow* design = CDesignWindow::FromWindow(window);
+  const auto surface = [&] { return design->SurfaceDialog(); };
+  const std::pair<const char*, std::function<void()>> steps[] = {
+      {"remove", [&] { first->RemoveControl(2); }},
+      {"insert", [&] { first->InsertControl(2, std::make_unique<DlgItem>(ToolControl(7, 5, 90, 40, 12))); }},
+      {"paste", [&] { first->PasteControls({ToolControl(5, 5, 110, 40, 12), ToolControl(5, 50, 110, 40, 12)}); }},
+      {"undo paste", [&] { first->Undo(); }},
+      {"delete", [&] {
+         first->SelectOnlyAt(1);
+         first->AddAsPrimaryAt(4);
+         first->DeleteSelectedControls();
+       }},
+      {"undo delete", [&] { first->Undo(); }},
+      {"recreate", [&] {
+         first->SelectOnlyAt(3);
+         first->RecreateSelectedControls();
+       }},
+      {"destroyed elsewhere", [&] { DestroyWindow(GetDlgItem(surface(), 2)); }},
+      {"identifiers swapped elsewhere", [&] {
+         HWND one = GetDlgItem(surface(), 1), three = GetDlgItem(surface(), 3);
+         SetWindowLongPtrW(one, GWLP_ID, 3);
+         SetWindowLongPtrW(three, GWLP_ID, 1);
+       }},
+      {"rebuild", [&] { first->RebuildSurface(); }},
+  };
+  for (const auto& [name, step] : steps) {
+    for (std::uint16_t order = 1; order <= 9; ++order) design->ControlWindow(order);  // remembered before
+    step();
+    for (std::uint16_t order = 1; order <= 9; ++order)
+      EXPECT_EQ(design->ControlWindow(order), GetDlgItem(surface(), order)) << name << ", order " << order;
+  }
 }
 
 TEST_F(DesignWindow, CreatedControlsFollowTheirRecord) {

@@ -173,9 +173,10 @@ LRESULT CALLBACK CDesignWindow::ControlProc(HWND control, UINT message, WPARAM w
     case WM_SETCURSOR:
       SetCursor(self->SurfaceCursor());
       return TRUE;
+    case WM_NCPAINT:
     case WM_PAINT: {
       const LRESULT painted = CallWindowProcW(own, control, message, wParam, lParam);
-      self->AfterControlPaint(control);
+      self->ControlPainted(control, message == WM_PAINT);
       return painted;
     }
     default:
@@ -431,6 +432,7 @@ INT_PTR CALLBACK CDesignWindow::SurfaceProc(HWND surface, UINT message, WPARAM w
       SetFocus(self->hwnd);
       return TRUE;
     case WM_PAINT:
+      self->SurfacePainting();
       for (HWND child = GetWindow(surface, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         InvalidateRect(child, nullptr, FALSE);
       return FALSE;

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 #include "editor/design/drag_geometry.h"
@@ -143,7 +144,15 @@ class CDesignWindow : public CSurfaceLink {
 
   // Painting (surface_paint.cpp).
   void OnPaint();
+  // The surface is about to paint: it makes every control paint whole.
+  void SurfacePainting();
+  // A control has painted its client area or, with `client` false, its frame.
+  void ControlPainted(HWND control, bool client);
   void AfterControlPaint(HWND control);
+  // Whether a control above the lowest shown one may keep what it painted:
+  // frame and client painted since the surface painted, and nothing beneath
+  // it (`beneath`, screen pixels) that painted later over any of it.
+  bool KeepsItsPaint(HWND control, const RECT& rect, const std::vector<RECT>& beneath) const;
   void DrawControlHandles();
   void DrawFrameHandles(HDC dc);
   // The surface dialog's window rectangle and its client origin, in the
@@ -161,6 +170,10 @@ class CDesignWindow : public CSurfaceLink {
   CDlgRes& dialog;
   HWND surfaceDialog = nullptr;
   mutable std::vector<HWND> windowsByOrder;
+  // Whether each control painted its client area and its frame since the
+  // surface last painted (surfacePainted), as bits.
+  std::unordered_map<HWND, unsigned> paintedSince;
+  bool surfacePainted = false;
   // The selected controls when the drag began, primary first.
   std::vector<std::uint32_t> dragOrders;
   bool dragging = false;

@@ -3,11 +3,16 @@
 // selected ones on top.
 #include <windows.h>
 
+#include <vector>
+
 #include "editor/design/dlg_res.h"
 #include "editor/design/win/design_window.h"
 #include "editor/design/win/surface_drawing.h"
 
 namespace {
+
+constexpr unsigned kClientPainted = 1;
+constexpr unsigned kFramePainted = 2;
 
 bool CoversClient(HWND control, const RECT& client) {
   RECT rc, common;
@@ -59,17 +64,49 @@ void CDesignWindow::DrawFrameHandles(HDC dc) {
   PaintHandles(dc, SurfaceFrame(), HandleSet::DialogFrame, kPrimaryHandleColour);
 }
 
+void CDesignWindow::SurfacePainting() {
+  paintedSince.clear();
+  surfacePainted = true;
+}
+
+void CDesignWindow::ControlPainted(HWND control, bool client) {
+  if (surfacePainted) paintedSince[control] |= client ? kClientPainted : kFramePainted;
+  if (client) AfterControlPaint(control);
+}
+
 // Controls may overlap, and each paints over whatever lies beneath it: when
-// the lowest has painted, those above it paint again in Z-order, and the
-// handles go on top of all.
+// the lowest has painted, those above it paint again from the bottom up,
+// except those whose paint nothing beneath has covered, and the handles go
+// on top of all.
 void CDesignWindow::AfterControlPaint(HWND control) {
   if (!surfaceDialog || !IsLowestShown(control, ScreenClient(surfaceDialog))) return;
   for (HWND inner = GetWindow(control, GW_CHILD); inner; inner = GetWindow(inner, GW_HWNDNEXT))
     UpdateWindow(inner);
-  for (HWND above = GetWindow(control, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV))
-    RedrawWindow(above, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  std::vector<RECT> beneath;
+  RECT rc;
+  if (GetWindowRect(control, &rc)) beneath.push_back(rc);
+  for (HWND above = GetWindow(control, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV)) {
+    const bool shown = IsWindowVisible(above) && GetWindowRect(above, &rc);
+    if (!shown || !KeepsItsPaint(above, rc, beneath))
+      RedrawWindow(above, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (shown) beneath.push_back(rc);
+  }
+  paintedSince.clear();
+  surfacePainted = false;
   if (dialog.active) DrawControlHandles();
+}
+
+// Inner windows (a combo box's edit field) paint after their control and are
+// not watched: a control with any paints again.
+bool CDesignWindow::KeepsItsPaint(HWND control, const RECT& rect, const std::vector<RECT>& beneath) const {
+  const auto painted = paintedSince.find(control);
+  if (!surfacePainted || painted == paintedSince.end() || painted->second != (kClientPainted | kFramePainted))
+    return false;
+  RECT common;
+  for (const RECT& below : beneath)
+    if (IntersectRect(&common, &rect, &below)) return false;
+  return GetWindow(control, GW_CHILD) == nullptr;
 }
 
 // One control: all eight handles filled (a combo box's top three hollow);

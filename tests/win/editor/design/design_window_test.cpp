@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -299,6 +300,43 @@ TEST_F(DesignWindow, ControlWindowsByOrderFollowEveryChange) {
     for (std::uint16_t order = 1; order <= 9; ++order)
       EXPECT_EQ(design->ControlWindow(order), GetDlgItem(surface(), order)) << name << ", order " << order;
   }
+}
+
+// A full repaint paints once each control that nothing beneath it covers,
+// and leaves the screen as painting every control again from the bottom up
+// does: overlapping buttons and a check box inside a group box as they lie.
+TEST_F(DesignWindow, FullRepaintPaintsUncoveredControlsOnce) {
+  first->AppendCopy(ToolControl(3, 130, 90, 40, 14));
+  first->AppendCopy(ToolControl(3, 150, 95, 40, 14));
+  first->AppendCopy(ToolControl(5, 70, 55, 40, 10));
+  first->count = static_cast<std::uint16_t>(first->controls.size());
+  HWND window = Open(*first);
+  HWND surface = SurfaceOf(window);
+  static std::map<HWND, int> paints;
+  paints.clear();
+  HHOOK hook = SetWindowsHookExW(
+      WH_CALLWNDPROC,
+      [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && sent->message == WM_PAINT) ++paints[sent->hwnd];
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+      },
+      nullptr, GetCurrentThreadId());
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(paints[GetDlgItem(surface, 1)], 1);  // Ok
+  EXPECT_EQ(paints[GetDlgItem(surface, 8)], 2);  // over the other button
+  EXPECT_EQ(paints[GetDlgItem(surface, 7)], 2);  // the group box over the check box
+  // Wine shows what was painted once its messages have been pumped.
+  const auto shown = [&] {
+    wintest::PumpUntil([] { return false; }, 300);
+    return wintest::CaptureScreenOfWindow(window).data;
+  };
+  const std::vector<std::uint32_t> once = shown();
+  for (HWND control = GetWindow(GetWindow(surface, GW_CHILD), GW_HWNDLAST); control;
+       control = GetWindow(control, GW_HWNDPREV))
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  EXPECT_TRUE(shown() == once);
 }
 
 TEST_F(DesignWindow, CreatedControlsFollowTheirRecord) {

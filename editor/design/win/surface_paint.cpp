@@ -19,12 +19,23 @@ bool CoversClient(HWND control, const RECT& client) {
   return IsWindowVisible(control) && GetWindowRect(control, &rc) && IntersectRect(&common, &rc, &client);
 }
 
-// The surface dialog's client area in screen pixels.
+// The part of the surface dialog's client area that can show, in screen
+// pixels: a control outside the design window or the screen never paints,
+// so it cannot be the last to paint.
 RECT ScreenClient(HWND surface) {
-  RECT client = {};
-  GetClientRect(surface, &client);
-  MapWindowPoints(surface, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  return client;
+  RECT shown = {};
+  const HWND desktop = GetDesktopWindow();
+  for (HWND w = surface; w && w != desktop; w = GetAncestor(w, GA_PARENT)) {
+    RECT client = {};
+    GetClientRect(w, &client);
+    MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    if (w == surface) shown = client;
+    else IntersectRect(&shown, &shown, &client);
+  }
+  RECT screen = {};
+  GetWindowRect(desktop, &screen);
+  IntersectRect(&shown, &shown, &screen);
+  return shown;
 }
 
 // Whether no control below this one in the Z-order shows on the dialog: the

@@ -339,6 +339,23 @@ TEST_F(DesignWindow, FullRepaintPaintsUncoveredControlsOnce) {
   EXPECT_TRUE(shown() == once);
 }
 
+// The lowest control lying beyond the design window never paints; the
+// handles still go on after the others have painted.
+TEST_F(DesignWindow, FullRepaintDrawsHandlesWhenTheLowestControlIsOutOfView) {
+  first->cx = 1500;
+  first->AppendCopy(ToolControl(3, 1400, 5, 40, 14));
+  first->count = static_cast<std::uint16_t>(first->controls.size());
+  HWND window = Open(*first);
+  CDesignWindow::SetActive(window, 1);
+  first->SelectOnlyAt(1);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  wintest::PumpUntil([] { return false; }, 300);
+  RECT ok;
+  GetWindowRect(GetDlgItem(SurfaceOf(window), 1), &ok);
+  for (std::uint32_t p : wintest::CaptureScreen({ok.right, ok.bottom, ok.right + 5, ok.bottom + 5}).data)
+    EXPECT_EQ(p, 0x0000C8u);  // the primary blue, filled
+}
+
 TEST_F(DesignWindow, CreatedControlsFollowTheirRecord) {
   HWND window = Open(*first);
   CDesignWindow* design = CDesignWindow::FromWindow(window);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "editor/foundation/win/window_class.h"
+
 namespace {
 
 // Paints nothing, so the control shows as an empty area of the dialog.
@@ -24,16 +26,5 @@ LRESULT CALLBACK PlaceholderProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 int RegisterPlaceholderClass(const CStringU& className) {
   if (className.Length() == 0) return 0;
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW known = {};
-  known.cbSize = sizeof(known);
-  if (GetClassInfoExW(instance, className.W(), &known)) return 1;
-  WNDCLASSEXW wc = {};
-  wc.cbSize = sizeof(wc);
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = PlaceholderProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = className.W();
-  return RegisterClassExW(&wc) ? 1 : 0;
+  return RegisterClassOnce(GetModuleHandleW(nullptr), className.W(), PlaceholderProc, CS_DBLCLKS);
 }

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "editor/foundation/win/window_class.h"
 #include "editor/resources/resource.h"
 
 CFloatToolBarU g_palette;
@@ -39,20 +40,9 @@ CFloatToolBarU::~CFloatToolBarU() {
 
 int CFloatToolBarU::CreatePalette(HINSTANCE instance, HWND owner, int x, int y, int width) {
   if (palette) return 1;
-  WNDCLASSEXW existing = {};
-  existing.cbSize = sizeof(existing);
-  if (!GetClassInfoExW(instance, kClassName, &existing)) {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = PaletteProc;
-    wc.cbWndExtra = 4;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    if (!RegisterClassExW(&wc)) return 0;
-  }
+  if (!RegisterClassOnce(instance, kClassName, PaletteProc, CS_HREDRAW | CS_VREDRAW, 4,
+                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
+    return 0;
   PaletteParams params = {this,
                           IDB_PALETTE,
                           IDC_PALETTE_TOOLBAR,

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "editor/foundation/win/unique_handle.h"
+#include "editor/foundation/win/window_class.h"
 
 CSpreadSheetU g_spreadSheet;
 
@@ -26,19 +27,7 @@ int CSpreadSheetU::CreateGrid(HWND parent, int width, int height, const SpreadSh
   SetColumns(list, count);
   headerId = kHeaderId;
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW existing = {};
-  existing.cbSize = sizeof(existing);
-  if (!GetClassInfoExW(instance, kClassName, &existing)) {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = WindowProc;
-    wc.cbWndExtra = 4;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    if (!RegisterClassExW(&wc)) return 0;
-  }
+  if (!RegisterClassOnce(instance, kClassName, WindowProc, CS_HREDRAW | CS_VREDRAW, 4)) return 0;
   HWND window = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_HSCROLL | WS_VSCROLL, 0, 0, width, height, parent,
                                 nullptr, instance, this);
   if (!window) return 0;

@@ -63,6 +63,23 @@ int Refuse(HWND combo, const IdCommit& commit, CPropertyHost& host) {
   return 0;
 }
 
+// The box after a commit: the name kept, the list refilled after a change,
+// or the old name back with the reason. 0 when refused.
+int ShowCommit(HWND page, int comboId, const IdCommit& commit, IdentifierTable& ids, CPropertyHost& host) {
+  HWND combo = GetDlgItem(page, comboId);
+  switch (commit.result) {
+    case IdCommitResult::Unchanged:
+      SelectName(combo, commit.word);
+      return 1;
+    case IdCommitResult::Changed:
+      CDocumentU::MarkModified();
+      FillIdCombo(comboId, page, commit.word, ids);
+      return 1;
+    default:
+      return Refuse(combo, commit, host);
+  }
+}
+
 }  // namespace
 
 void FillIdCombo(int comboId, HWND page, const std::string& name, IdentifierTable& ids) {
@@ -82,18 +99,8 @@ int CommitIdentifier(HWND page, int comboId, const std::string& dialogName, DlgI
   HWND combo = GetDlgItem(page, comboId);
   IdentifierTable* ids = host.Identifiers();
   if (!combo || !ids) return 1;
-  const IdCommit commit = CommitControlId(*ids, dialogName, control.id, ReadIdText(combo));
-  switch (commit.result) {
-    case IdCommitResult::Unchanged:
-      SelectName(combo, commit.word);
-      return 1;
-    case IdCommitResult::Changed:
-      CDocumentU::MarkModified();
-      FillIdCombo(comboId, page, commit.word, *ids);
-      return 1;
-    default:
-      return Refuse(combo, commit, host);
-  }
+  return ShowCommit(page, comboId, CommitControlId(*ids, dialogName, control.id, ReadIdText(combo)), *ids,
+                    host);
 }
 
 int CommitDialogIdentifier(HWND page, int comboId, CDlgRes& dialog, CPropertyHost& host) {
@@ -101,17 +108,10 @@ int CommitDialogIdentifier(HWND page, int comboId, CDlgRes& dialog, CPropertyHos
   IdentifierTable* ids = host.Identifiers();
   if (!combo || !ids) return 1;
   const IdCommit commit = CommitDialogName(*ids, dialog, ReadIdText(combo));
-  switch (commit.result) {
-    case IdCommitResult::Unchanged:
-      SelectName(combo, commit.word);
-      return 1;
-    case IdCommitResult::Changed:
-      CDocumentU::MarkModified();
-      FillIdCombo(comboId, page, commit.word, *ids);
-      host.RenameDialogInTree(Wide(commit.oldName), Wide(commit.word));
-      if (dialog.window) SetWindowTextW(static_cast<HWND>(dialog.window), Wide(commit.word).c_str());
-      return 1;
-    default:
-      return Refuse(combo, commit, host);
+  const int shown = ShowCommit(page, comboId, commit, *ids, host);
+  if (commit.result == IdCommitResult::Changed) {
+    host.RenameDialogInTree(Wide(commit.oldName), Wide(commit.word));
+    if (dialog.window) SetWindowTextW(static_cast<HWND>(dialog.window), Wide(commit.word).c_str());
   }
+  return shown;
 }

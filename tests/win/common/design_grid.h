@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "editor/app/win/design_host.h"
 #include "editor/app/win/doc_shell_hooks.h"
@@ -39,6 +40,9 @@ class CDesignGrid {
   void Command(int id);
   // Paints now whatever the last command left to paint.
   void PaintNow();
+  // Times a command alone and with the repaint it leaves (ms, added to the
+  // series); with TIMING_TRACE set, every run is printed under `name`.
+  void TimeCommand(int id, const std::string& name, std::vector<double>& alone, std::vector<double>& total);
 
   DocShellHooks hooks;
   CFrame frame;

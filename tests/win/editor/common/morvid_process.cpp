@@ -7,6 +7,7 @@ namespace {
 struct Search {
   DWORD pid;
   const wchar_t* className;
+  const wchar_t* caption;
   HWND found;
 };
 
@@ -14,9 +15,11 @@ BOOL CALLBACK Match(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<Search*>(param);
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  wchar_t cls[64] = {};
+  wchar_t cls[64] = {}, text[64] = {};
   GetClassNameW(window, cls, 64);
-  if (pid == search->pid && IsWindowVisible(window) && lstrcmpiW(cls, search->className) == 0) {
+  if (search->caption) GetWindowTextW(window, text, 64);
+  if (pid == search->pid && IsWindowVisible(window) && lstrcmpiW(cls, search->className) == 0 &&
+      (!search->caption || lstrcmpW(text, search->caption) == 0)) {
     search->found = window;
     return FALSE;
   }
@@ -36,8 +39,8 @@ bool ChildProcess::Start(const std::wstring& exe, const std::wstring& arguments,
                         directory.empty() ? nullptr : directory.c_str(), &startup, &info) != FALSE;
 }
 
-HWND ChildProcess::FindTopWindow(const wchar_t* className) const {
-  Search search = {info.dwProcessId, className, nullptr};
+HWND ChildProcess::FindTopWindow(const wchar_t* className, const wchar_t* caption) const {
+  Search search = {info.dwProcessId, className, caption, nullptr};
   EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }

@@ -18,8 +18,9 @@ class ChildProcess {
   ~ChildProcess();
 
   bool Start(const std::wstring& exe, const std::wstring& arguments = L"", const std::wstring& directory = L"");
-  // The first visible top-level window of the process with this class, or nullptr.
-  HWND FindTopWindow(const wchar_t* className) const;
+  // The first visible top-level window of the process with this class (and
+  // caption, when given), or nullptr.
+  HWND FindTopWindow(const wchar_t* className, const wchar_t* caption = nullptr) const;
   // Waits (pumping this thread's messages) until such a window exists.
   HWND WaitForTopWindow(const wchar_t* className, DWORD timeoutMs = 15000) const;
   bool WaitForExit(DWORD timeoutMs);

@@ -4,7 +4,7 @@
 // figure runs from the command to the end of the repaint it causes. The
 // paints are counted on one more run of each, untimed: the hook that counts
 // them costs more than some of the commands.
-//   arrange_timing.exe [RUNS]      (ARRANGE_TRACE=1 prints every run)
+//   arrange_timing.exe [RUNS]      (TIMING_TRACE=1 prints every run)
 #include <windows.h>
 
 #include <algorithm>
@@ -70,18 +70,7 @@ class Harness {
     timing::Pump();
   }
 
-  // From the command to the end of its repaint.
-  void Timed(Figures& figures) {
-    const double start = timing::NowMs();
-    grid.Command(figures.command);
-    const double commanded = timing::NowMs();
-    grid.PaintNow();
-    const double end = timing::NowMs();
-    timing::Pump();
-    figures.total.push_back(end - start);
-    figures.alone.push_back(commanded - start);
-    if (std::getenv("ARRANGE_TRACE")) std::printf("%s %.1f %.1f\n", figures.name.c_str(), commanded - start, end - start);
-  }
+  void Timed(Figures& figures) { grid.TimeCommand(figures.command, figures.name, figures.alone, figures.total); }
 
   void Counted(Figures& figures) {
     HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, CountPaints, nullptr, GetCurrentThreadId());

@@ -3,7 +3,7 @@
 // shifted back inside) and the Ctrl+Z that takes them back, in a maximised
 // design window of a real document. Each figure runs from the command to the
 // end of the repaint it causes.
-//   paste_timing.exe [RUNS]      (PASTE_TRACE=1 prints every run)
+//   paste_timing.exe [RUNS]      (TIMING_TRACE=1 prints every run)
 #include <windows.h>
 
 #include <algorithm>
@@ -27,18 +27,6 @@ struct Figures {
   std::vector<double> total;  // command and repaint
   std::vector<double> alone;  // the command alone
 };
-
-void Timed(timing::CDesignGrid& grid, int command, Figures& figures) {
-  const double start = timing::NowMs();
-  grid.Command(command);
-  const double commanded = timing::NowMs();
-  grid.PaintNow();
-  const double end = timing::NowMs();
-  timing::Pump();
-  figures.total.push_back(end - start);
-  figures.alone.push_back(commanded - start);
-  if (std::getenv("PASTE_TRACE")) std::printf("%s %.1f %.1f\n", figures.name.c_str(), commanded - start, end - start);
-}
 
 }  // namespace
 
@@ -65,12 +53,12 @@ int wmain(int argc, wchar_t** argv) {
   Figures paste{"paste of 200", {}, {}};
   Figures undo{"undo of the paste", {}, {}};
   for (int run = 0; run < runs; ++run) {
-    Timed(grid, IDM_PASTE, paste);
+    grid.TimeCommand(IDM_PASTE, paste.name, paste.alone, paste.total);
     if (grid.Dialog().ControlCount() != 2 * kControls) {
       std::printf("the paste did not add the controls\n");
       break;
     }
-    Timed(grid, IDM_UNDO, undo);
+    grid.TimeCommand(IDM_UNDO, undo.name, undo.alone, undo.total);
     if (grid.Dialog().ControlCount() != kControls) {
       std::printf("the undo did not take the controls back\n");
       break;

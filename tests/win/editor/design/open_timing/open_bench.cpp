@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "morvid_process.h"
 #include "timing_figures.h"
 
 namespace {
@@ -19,30 +20,7 @@ namespace {
 constexpr int kTreeId = 1101;
 constexpr int kControlsPerDialog = 20;
 
-struct Search {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK Match(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<Search*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  wchar_t cls[64] = {};
-  GetClassNameW(window, cls, 64);
-  if (pid == search->pid && IsWindowVisible(window) && lstrcmpW(cls, L"FRAME_WIN_UFC") == 0) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
+double Now() { return timing::NowMs() / 1000; }
 
 // A script of `dialogs` dialogs with 20 controls each, and its header.
 bool WriteScript(const std::wstring& folder, int dialogs) {
@@ -69,31 +47,22 @@ bool WriteScript(const std::wstring& folder, int dialogs) {
 
 // Seconds from process creation to a tree of root, folder and every dialog.
 double TimeOpen(const std::wstring& exe, const std::wstring& folder, int dialogs) {
-  std::wstring line = L"\"" + exe + L"\" big.rc";
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION info = {};
+  ChildProcess morvid;
   const double start = Now();
-  if (!CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info))
-    return -1;
+  if (!morvid.Start(exe, L"big.rc", folder)) return -1;
   double elapsed = -1;
   for (;;) {
-    Search search = {info.dwProcessId, nullptr};
-    EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-    HWND panel = search.found ? FindWindowExW(search.found, nullptr, L"#32770", nullptr) : nullptr;
+    HWND frame = morvid.FindTopWindow(L"FRAME_WIN_UFC");
+    HWND panel = frame ? FindWindowExW(frame, nullptr, L"#32770", nullptr) : nullptr;
     HWND tree = panel ? GetDlgItem(panel, kTreeId) : nullptr;
     if (tree && SendMessageW(tree, TVM_GETCOUNT, 0, 0) == dialogs + 2) {
       elapsed = Now() - start;
-      PostMessageW(search.found, WM_CLOSE, 0, 0);
       break;
     }
-    if (Now() - start > 120 || WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0) break;
+    if (Now() - start > 120 || WaitForSingleObject(morvid.Handle(), 0) == WAIT_OBJECT_0) break;
     Sleep(1);  // a measuring loop of its own, outside any test
   }
-  if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
-  CloseHandle(info.hThread);
-  CloseHandle(info.hProcess);
-  return elapsed;
+  return elapsed;  // the process closes Morvid as it goes
 }
 
 }  // namespace

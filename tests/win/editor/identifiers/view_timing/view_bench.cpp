@@ -18,6 +18,7 @@
 
 #include "editor/foundation/win/spread_sheet_u.h"
 #include "editor/resources/resource.h"
+#include "morvid_process.h"
 #include "timing_figures.h"
 
 namespace {
@@ -25,40 +26,7 @@ namespace {
 constexpr int kTreeId = 1101;
 constexpr int kControlsPerDialog = 20;
 
-double Now() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-struct Search {
-  DWORD pid;
-  const wchar_t* className;
-  const wchar_t* caption;
-  HWND found;
-};
-
-BOOL CALLBACK Match(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<Search*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  wchar_t cls[64] = {}, text[64] = {};
-  GetClassNameW(window, cls, 64);
-  GetWindowTextW(window, text, 64);
-  if (pid == search->pid && IsWindowVisible(window) && lstrcmpW(cls, search->className) == 0 &&
-      (!search->caption || lstrcmpW(text, search->caption) == 0)) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND FindTop(DWORD pid, const wchar_t* className, const wchar_t* caption = nullptr) {
-  Search search = {pid, className, caption, nullptr};
-  EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+double Now() { return timing::NowMs() / 1000; }
 
 // The header of the editor's own bench: each dialog's name, then 19 controls
 // per dialog (one control is static).
@@ -96,13 +64,13 @@ bool IsCellPainted(HWND grid) {
 }
 
 // Seconds from the command to the first painted cell; the view is closed again.
-double TimeOpen(DWORD pid, HWND frame, int rows) {
+double TimeOpen(const ChildProcess& morvid, HWND frame, int rows) {
   const double start = Now();
   PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDM_IDENTIFIERS, 0), 0);
   double elapsed = -1;
   HWND view = nullptr;
   while (Now() - start < 60) {
-    if (!view) view = FindTop(pid, L"#32770", L"IDD_DLG");
+    if (!view) view = morvid.FindTopWindow(L"#32770", L"IDD_DLG");
     HWND grid = view ? FindWindowExW(view, nullptr, CSpreadSheetU::kClassName, nullptr) : nullptr;
     if (grid && IsCellPainted(grid)) {
       elapsed = Now() - start;
@@ -151,17 +119,13 @@ int wmain(int argc, wchar_t** argv) {
   CreateDirectoryW(folder.c_str(), nullptr);
   if (!WriteScript(folder, dialogs)) return 1;
 
-  std::wstring line = L"\"" + std::wstring(argv[1]) + L"\" big.rc";
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION info = {};
-  if (!CreateProcessW(argv[1], line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info))
-    return 1;
+  ChildProcess morvid;
+  if (!morvid.Start(argv[1], L"big.rc", folder)) return 1;
   // The script is open when the dialog list holds the root, the folder and every dialog.
   HWND frame = nullptr;
   const double opened = Now();
   for (;;) {
-    frame = FindTop(info.dwProcessId, L"FRAME_WIN_UFC");
+    frame = morvid.FindTopWindow(L"FRAME_WIN_UFC");
     HWND panel = frame ? FindWindowExW(frame, nullptr, L"#32770", nullptr) : nullptr;
     HWND tree = panel ? GetDlgItem(panel, kTreeId) : nullptr;
     if (tree && SendMessageW(tree, TVM_GETCOUNT, 0, 0) == dialogs + 2) break;
@@ -173,7 +137,7 @@ int wmain(int argc, wchar_t** argv) {
 
   std::vector<double> opens;
   for (int i = 0; i < runs; ++i) {
-    const double t = TimeOpen(info.dwProcessId, frame, identifiers);
+    const double t = TimeOpen(morvid, frame, identifiers);
     printf("open %d: %.1f ms\n", i + 1, t * 1000);
     if (t > 0) opens.push_back(t);
   }
@@ -181,7 +145,7 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<double> idle, lines, pages, linesUp;
   PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDM_IDENTIFIERS, 0), 0);
   HWND view = nullptr;
-  while (!(view = FindTop(info.dwProcessId, L"#32770", L"IDD_DLG"))) Sleep(1);
+  while (!(view = morvid.FindTopWindow(L"#32770", L"IDD_DLG"))) Sleep(1);
   HWND grid = nullptr;
   while (!(grid = FindWindowExW(view, nullptr, CSpreadSheetU::kClassName, nullptr)) || !IsCellPainted(grid)) Sleep(1);
   idle = TimeMessages(grid, CSpreadSheetU::kGetRowCount, 0, 300);
@@ -199,9 +163,7 @@ int wmain(int argc, wchar_t** argv) {
   PrintSpread("message round trip alone", idle);
 
   PostMessageW(frame, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 1);
-  CloseHandle(info.hThread);
-  CloseHandle(info.hProcess);
+  morvid.WaitForExit(10000);
   DeleteFileW((folder + L"\\big.rc").c_str());
   DeleteFileW((folder + L"\\Resource.h").c_str());
   RemoveDirectoryW(folder.c_str());
